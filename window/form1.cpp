@@ -1,0 +1,235 @@
+#include "window/form1.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProxyStyle>
+#include <QPushButton>
+#include <QSlider>
+#include <exception>
+#include <limits>
+
+#include "prototype/parameters.h"
+#include "prototype/rules.h"
+
+namespace {
+
+constexpr qreal kCaptionPoints = 15;
+constexpr qreal kEntryPoints = 14.25;
+constexpr qreal kOutputPoints = 15.75;
+
+// A click on the slider's groove moves the handle straight to the nearest
+// position instead of stepping one page towards the click.
+class JumpToClickStyle : public QProxyStyle {
+ public:
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returnData) const override {
+    if (hint == SH_Slider_AbsoluteSetButtons) return Qt::LeftButton;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+  }
+};
+
+void SetTextColour(QWidget* widget, Colour colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::WindowText, ToQColor(colour));
+  palette.setColor(QPalette::ButtonText, ToQColor(colour));
+  palette.setColor(QPalette::Text, ToQColor(colour));
+  widget->setPalette(palette);
+}
+
+template <class Control>
+Control* Place(Control* control, const char* name, const QRect& geometry, const QFont& font) {
+  control->setObjectName(QLatin1String(name));
+  control->setGeometry(geometry);
+  control->setFont(font);
+  return control;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption,
+                  const QRect& geometry, const QFont& font) {
+  auto* label = Place(new QLabel(caption, parent), name, geometry, font);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  // Legends and headings overlap the controls they describe by a few
+  // pixels; clicks there belong to those controls.
+  label->setAttribute(Qt::WA_TransparentForMouseEvents);
+  return label;
+}
+
+QPlainTextEdit* MakeMultiLineBox(QWidget* parent, const char* name, const QRect& geometry,
+                                 const QFont& font) {
+  auto* box = Place(new QPlainTextEdit(parent), name, geometry, font);
+  box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  box->setTabChangesFocus(true);
+  return box;
+}
+
+QLineEdit* MakeOneLineBox(QWidget* parent, const char* name, const QString& text,
+                          const QRect& geometry, const QFont& font) {
+  auto* box = Place(new QLineEdit(parent), name, geometry, font);
+  // The name and the return type have no length limit of their own.
+  box->setMaxLength(std::numeric_limits<int>::max());
+  box->setText(text);
+  return box;
+}
+
+}  // namespace
+
+Form1::Form1(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QStringLiteral("Prototype des fonctions en C++"));
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  setFixedSize(Twips(17565), Twips(9075));
+
+  CreateControls();
+  SetTabOrder();
+  boxes_ = std::make_unique<CheckBoxArray>(Check1);
+  Dispatch([this] { Form_Load(); });
+  ConnectHandlers();
+  Slider1->setFocus();
+}
+
+Form1::~Form1() = default;
+
+void Form1::CreateControls() {
+  Slider1 = new QSlider(Qt::Horizontal, this);
+  Slider1->setObjectName(QStringLiteral("Slider1"));
+  Slider1->setGeometry(TwipsRect(240, 600, 4215, 375));
+  Slider1->setRange(1, 3);
+  Slider1->setPageStep(1);
+  Slider1->setTickPosition(QSlider::TicksBelow);
+  Slider1->setTickInterval(1);
+  auto* sliderStyle = new JumpToClickStyle;
+  sliderStyle->setParent(this);
+  Slider1->setStyle(sliderStyle);
+
+  const QFont legend = SansFont(kCaptionPoints, true);
+  Label1 = MakeLabel(this, "Label1", QStringLiteral("public"), TwipsRect(240, 240, 975, 495), legend);
+  Label2 = MakeLabel(this, "Label2", QStringLiteral("protected"), TwipsRect(1680, 240, 1455, 495), legend);
+  Label3 = MakeLabel(this, "Label3", QStringLiteral("private"), TwipsRect(3720, 225, 1335, 495), legend);
+  SetTextColour(Label1, kGreen);
+  SetTextColour(Label2, kOrange);
+  SetTextColour(Label3, kRed);
+
+  Text1 = MakeMultiLineBox(this, "Text1", TwipsRect(360, 6720, 16935, 2055), MonoFont(kOutputPoints));
+
+  const QFont entry = MonoFont(kEntryPoints);
+  const QFont caption = SansFont(kCaptionPoints);
+  textnom = MakeOneLineBox(this, "textnom", QStringLiteral("toto"), TwipsRect(8760, 840, 7500, 465), entry);
+  Label4 = MakeLabel(this, "Label4", QStringLiteral("Nom de la fonction"), TwipsRect(6000, 840, 2655, 375), caption);
+  textRetour = MakeOneLineBox(this, "textRetour", QStringLiteral("void"), TwipsRect(8760, 360, 7500, 465), entry);
+  Label5 = MakeLabel(this, "Label5", QStringLiteral("Type de retour"), TwipsRect(6480, 360, 2175, 375), caption);
+  Label4->setAlignment(Qt::AlignRight | Qt::AlignTop);
+  Label5->setAlignment(Qt::AlignRight | Qt::AlignTop);
+
+  textParam = MakeMultiLineBox(this, "textParam", TwipsRect(7080, 2640, 6735, 3615), entry);
+  textParam->setPlainText(ToBoxText(u"void\r\n"));
+  Label6 = MakeLabel(this, "Label6", QStringLiteral("Liste des paramètres"), TwipsRect(7080, 2280, 4335, 375), caption);
+
+  Command1 = Place(new QPushButton(QStringLiteral("Validez"), this), "Command1",
+                   TwipsRect(12360, 2040, 1335, 495), caption);
+  Command1->setAutoDefault(false);
+  Command1->setDefault(false);
+
+  CreateQualifierFrame();
+}
+
+void Form1::CreateQualifierFrame() {
+  Frame1 = Place(new QGroupBox(QStringLiteral("La fonction est"), this), "Frame1",
+                 TwipsRect(480, 1680, 3615, 3255), SansFont(kCaptionPoints));
+  const struct {
+    const char* caption;
+    int top;
+    int width;
+  } kBoxes[] = {{"inline", 600, 2055}, {"virtual", 1200, 2055}, {"pure virtual", 1800, 2415}, {"const", 2400, 1815}};
+  const QFont font = SansFont(kCaptionPoints, true);
+  for (std::size_t i = 0; i < Check1.size(); ++i) {
+    const auto& spec = kBoxes[i];
+    const QByteArray name = "Check1_" + QByteArray::number(static_cast<int>(i));
+    auto* box = Place(new QCheckBox(QLatin1String(spec.caption), Frame1), name.constData(),
+                      TwipsRect(600, spec.top, spec.width, 615), font);
+    SetTextColour(box, kDarkBlue);
+    Check1[i] = box;
+  }
+}
+
+void Form1::SetTabOrder() {
+  QWidget* const order[] = {Slider1, Text1, textnom, textRetour, textParam, Command1,
+                            Check1[0], Check1[1], Check1[2], Check1[3]};
+  for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+void Form1::ConnectHandlers() {
+  for (std::size_t i = 0; i < Check1.size(); ++i) {
+    const int index = static_cast<int>(i);
+    // clicked comes from the user alone: the box access handed to the
+    // qualifier rule is of the plain kind, so no handler runs nested.
+    connect(Check1[i], &QCheckBox::clicked, this,
+            [this, index] { Dispatch([this, index] { Check1_Click(index); }); });
+  }
+  // valueChanged covers a click on the groove, a drag and the keyboard.
+  connect(Slider1, &QSlider::valueChanged, this, [this] { Dispatch([this] { Slider1_Click(); }); });
+  connect(textnom, &QLineEdit::textChanged, this, [this] { Dispatch([this] { textnom_Change(); }); });
+  connect(textRetour, &QLineEdit::textChanged, this,
+          [this] { Dispatch([this] { textRetour_Change(); }); });
+  connect(Command1, &QPushButton::clicked, this, [this] { Dispatch([this] { Command1_Click(); }); });
+}
+
+void Form1::Dispatch(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (const std::exception& error) {
+    ReportError(QString::fromUtf8(error.what()));
+  } catch (...) {
+    ReportError(QStringLiteral("Erreur inattendue."));
+  }
+}
+
+void Form1::ReportError(const QString& message) {
+  QMessageBox box(QMessageBox::Critical, windowTitle(), message, QMessageBox::Ok, this);
+  box.exec();
+}
+
+void Form1::Form_Load() {
+  LoadDefaults(state_);
+  RefreshPrototype();
+}
+
+void Form1::RefreshPrototype() {
+  Text1->setPlainText(ToBoxText(ComposePrototype(state_)));
+  const Colour colour = AccessColor(state_.access);
+  if (shownColour_ != colour) {
+    SetTextColour(Text1, colour);
+    shownColour_ = colour;
+  }
+}
+
+void Form1::Check1_Click(int /*index*/) {
+  ApplyQualifiers(state_, *boxes_);  // all four boxes are read every time
+  RefreshPrototype();
+}
+
+void Form1::Slider1_Click() {
+  state_.access = AccessFromSlider(Slider1->value());
+  RefreshPrototype();
+}
+
+void Form1::textnom_Change() {
+  state_.functionName = ReadBox(*textnom);
+  RefreshPrototype();
+}
+
+void Form1::textRetour_Change() {
+  state_.returnType = ReadBox(*textRetour);
+  RefreshPrototype();
+}
+
+void Form1::Command1_Click() {
+  BuildParameterList(state_, ReadBox(*textParam));
+  RefreshPrototype();
+}

@@ -1,0 +1,109 @@
+#include "window/toolkit.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+#include <cmath>
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+
+bool IsQtLineBreak(char16_t c) {
+  return c == u'\n' || c == u'\r' || c == u'\u2028' || c == u'\u2029';
+}
+
+std::u16string_view View(const QString& text) {
+  return {reinterpret_cast<const char16_t*>(text.utf16()),
+          static_cast<std::size_t>(text.size())};
+}
+
+QFont FontOf(const QStringList& families, QFont::StyleHint hint, qreal points,
+             bool bold) {
+  QFont font;
+  font.setFamilies(families);
+  font.setStyleHint(hint);
+  font.setPointSizeF(points);
+  font.setWeight(bold ? QFont::Bold : QFont::Normal);
+  return font;
+}
+
+}  // namespace
+
+int Twips(int twips) {
+  return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
+}
+
+QRect TwipsRect(int left, int top, int width, int height) {
+  return {Twips(left), Twips(top), Twips(width), Twips(height)};
+}
+
+QFont SansFont(qreal points, bool bold) {
+  return FontOf({QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Arial Narrow")},
+                QFont::SansSerif, points, bold);
+}
+
+QFont MonoFont(qreal points) {
+  QFont font = FontOf({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")},
+                      QFont::Monospace, points, false);
+  font.setFixedPitch(true);
+  return font;
+}
+
+QColor ToQColor(Colour colour) {
+  return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
+                static_cast<int>((colour >> 16) & 0xFF));
+}
+
+std::u16string FromBoxText(const QString& text) {
+  const auto in = View(text);
+  std::u16string out;
+  out.reserve(in.size());
+  for (std::size_t i = 0; i < in.size(); ++i) {
+    if (!IsQtLineBreak(in[i])) {
+      out += in[i];
+      continue;
+    }
+    if (in[i] == u'\r' && i + 1 < in.size() && in[i + 1] == u'\n') ++i;
+    out += kLineBreak;
+  }
+  return out;
+}
+
+QString ToBoxText(std::u16string_view text) {
+  QString out;
+  out.reserve(static_cast<qsizetype>(text.size()));
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == kCarriageReturn && i + 1 < text.size() && text[i + 1] == kLineFeed) continue;
+    out += QChar(text[i]);
+  }
+  return out;
+}
+
+std::u16string ReadBox(const QLineEdit& box) { return FromBoxText(box.text()); }
+
+std::u16string ReadBox(const QPlainTextEdit& box) {
+  // toPlainText() would turn no-break spaces into plain spaces.
+  return FromBoxText(box.document()->toRawText());
+}
+
+CheckBoxArray::CheckBoxArray(const std::array<QCheckBox*, 4>& boxes) : boxes_(boxes) {}
+
+int CheckBoxArray::Value(QualifierBox box) const {
+  switch (boxes_[box]->checkState()) {
+    case Qt::Unchecked:
+      return 0;
+    case Qt::Checked:
+      return 1;
+    default:
+      return 2;
+  }
+}
+
+void CheckBoxArray::SetValue(QualifierBox box, int value) {
+  const Qt::CheckState state = value == 0   ? Qt::Unchecked
+                               : value == 1 ? Qt::Checked
+                                            : Qt::PartiallyChecked;
+  boxes_[box]->setCheckState(state);
+}

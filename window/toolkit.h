@@ -1,0 +1,55 @@
+#pragma once
+
+// The thin layer between the prototype logic and Qt: units, fonts, colours,
+// line breaks at the boxes' boundary, and the qualifier check boxes.
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "prototype/prototype_state.h"
+#include "prototype/rules.h"
+
+class QCheckBox;
+class QLineEdit;
+class QPlainTextEdit;
+
+// Twips are 1/1440 inch: 15 to a device-independent pixel at 96 dpi.
+int Twips(int twips);
+QRect TwipsRect(int left, int top, int width, int height);
+
+// The interface's proportional font at `points`, normal or bold. The
+// family is a narrow sans serif so that every caption fits its box.
+QFont SansFont(qreal points, bool bold = false);
+// The fixed-width font of the entry boxes and the output box.
+QFont MonoFont(qreal points);
+
+QColor ToQColor(Colour colour);
+
+// Text coming in from a box: every line break Qt may hold (LF, CR, CR LF,
+// U+2028, U+2029) becomes exactly one CR LF.
+std::u16string FromBoxText(const QString& text);
+// Text going out to a box: every CR LF becomes one LF.
+QString ToBoxText(std::u16string_view text);
+
+// The whole current text of a box, with CR LF line breaks and every
+// character (no-break spaces included) as the user entered it.
+std::u16string ReadBox(const QLineEdit& box);
+std::u16string ReadBox(const QPlainTextEdit& box);
+
+// The four qualifier boxes as the prototype logic sees them. Setting a box
+// from here emits no click: this access is of the plain kind.
+class CheckBoxArray : public QualifierBoxes {
+ public:
+  explicit CheckBoxArray(const std::array<QCheckBox*, 4>& boxes);
+  int Value(QualifierBox box) const override;
+  void SetValue(QualifierBox box, int value) override;
+  bool ReportsChanges() const override { return false; }
+
+ private:
+  std::array<QCheckBox*, 4> boxes_;
+};
