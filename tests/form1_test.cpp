@@ -1,0 +1,423 @@
+#include <QClipboard>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <stdexcept>
+
+#include "window_test_helpers.h"
+
+namespace {
+
+const QColor kGreenText(0, 128, 0);
+const QColor kOrangeText(255, 128, 0);
+const QColor kRedText(192, 0, 0);
+const QColor kDarkBlueText(0, 0, 192);
+
+QString Caption(const QWidget* control) {
+  if (auto* label = qobject_cast<const QLabel*>(control)) return label->text();
+  if (auto* button = qobject_cast<const QAbstractButton*>(control)) return button->text();
+  if (auto* frame = qobject_cast<const QGroupBox*>(control)) return frame->title();
+  return {};
+}
+
+// The width a control leaves for its caption's text.
+int CaptionRoom(const QWidget* control) {
+  if (auto* box = qobject_cast<const QCheckBox*>(control)) {
+    QStyleOptionButton option;
+    option.initFrom(box);
+    option.text = box->text();
+    return box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box).width();
+  }
+  if (qobject_cast<const QPushButton*>(control)) {
+    return control->width() - 2 * control->style()->pixelMetric(QStyle::PM_ButtonMargin);
+  }
+  return control->contentsRect().width();
+}
+
+}  // namespace
+
+class Form1Test : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void windowIsFixedAndTitled();
+  void controlsStandInPlace_data();
+  void controlsStandInPlace();
+  void captionsFitTheirBoxes();
+  void tabOrderStartsAtTheSlider();
+  void startContentsAgreeWithTheOutput();
+  void failingHandlerIsReportedAndSurvived();
+  void outputBoxEditsAreOverwritten();
+
+  void typingUpdatesTheOutput_data();
+  void typingUpdatesTheOutput();
+  void longNameIsNotTruncated();
+  void qualifierClicks_data();
+  void qualifierClicks();
+  void sliderClicksSetAccessAndColour();
+  void sliderDragSetsAccess();
+  void sliderKeyboardSetsAccess();
+
+  void validezTakesTheParameters_data();
+  void validezTakesTheParameters();
+  void editingParametersAloneChangesNothing();
+  void enterElsewhereNeverPressesValidez();
+  void spaceOnTheFocusedButtonValidates();
+  void overflowIsReportedAndSurvived();
+};
+
+void Form1Test::windowIsFixedAndTitled() {
+  Form1 form;
+  QCOMPARE(form.windowTitle(), QString("Prototype des fonctions en C++"));
+  QCOMPARE(form.minimumSize(), QSize(1171, 605));
+  QCOMPARE(form.maximumSize(), QSize(1171, 605));
+}
+
+void Form1Test::controlsStandInPlace_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QRect>("geometry");  // pixels at 96 dpi, from twips / 15
+  QTest::addColumn<QString>("caption");
+  QTest::addColumn<bool>("fixedPitch");
+  QTest::addColumn<bool>("bold");
+  QTest::addColumn<qreal>("points");
+  QTest::addColumn<QColor>("colour");  // invalid: the toolkit's own
+  QTest::newRow("Slider1") << "Slider1" << QRect(16, 40, 281, 25) << "" << false << false << 0.0 << QColor();
+  QTest::newRow("Label1") << "Label1" << QRect(16, 16, 65, 33) << "public" << false << true << 15.0 << kGreenText;
+  QTest::newRow("Label2") << "Label2" << QRect(112, 16, 97, 33) << "protected" << false << true << 15.0 << kOrangeText;
+  QTest::newRow("Label3") << "Label3" << QRect(248, 15, 89, 33) << "private" << false << true << 15.0 << kRedText;
+  QTest::newRow("Text1") << "Text1" << QRect(24, 448, 1129, 137) << "" << true << false << 15.75 << kGreenText;
+  QTest::newRow("textnom") << "textnom" << QRect(584, 56, 500, 31) << "" << true << false << 14.25 << QColor();
+  QTest::newRow("Label4") << "Label4" << QRect(400, 56, 177, 25) << "Nom de la fonction" << false << false << 15.0
+                          << QColor();
+  QTest::newRow("textRetour") << "textRetour" << QRect(584, 24, 500, 31) << "" << true << false << 14.25 << QColor();
+  QTest::newRow("Label5") << "Label5" << QRect(432, 24, 145, 25) << "Type de retour" << false << false << 15.0
+                          << QColor();
+  QTest::newRow("textParam") << "textParam" << QRect(472, 176, 449, 241) << "" << true << false << 14.25 << QColor();
+  QTest::newRow("Label6") << "Label6" << QRect(472, 152, 289, 25) << "Liste des paramètres" << false << false
+                          << 15.0 << QColor();
+  QTest::newRow("Command1") << "Command1" << QRect(824, 136, 89, 33) << "Validez" << false << false << 15.0
+                            << QColor();
+  QTest::newRow("Frame1") << "Frame1" << QRect(32, 112, 241, 217) << "La fonction est" << false << false << 15.0
+                          << QColor();
+  // The check boxes lie inside the frame, placed from its outer corner.
+  QTest::newRow("Check1_0") << "Check1_0" << QRect(40, 40, 137, 41) << "inline" << false << true << 15.0
+                            << kDarkBlueText;
+  QTest::newRow("Check1_1") << "Check1_1" << QRect(40, 80, 137, 41) << "virtual" << false << true << 15.0
+                            << kDarkBlueText;
+  QTest::newRow("Check1_2") << "Check1_2" << QRect(40, 120, 161, 41) << "pure virtual" << false << true << 15.0
+                            << kDarkBlueText;
+  QTest::newRow("Check1_3") << "Check1_3" << QRect(40, 160, 121, 41) << "const" << false << true << 15.0
+                            << kDarkBlueText;
+}
+
+void Form1Test::controlsStandInPlace() {
+  QFETCH(QString, name);
+  QFETCH(QRect, geometry);
+  QFETCH(QString, caption);
+  QFETCH(bool, fixedPitch);
+  QFETCH(bool, bold);
+  QFETCH(qreal, points);
+  QFETCH(QColor, colour);
+  Form1 form;
+  QWidget* control = Find(form, name);
+  QCOMPARE(control->geometry(), geometry);
+  QCOMPARE(Caption(control), caption);
+  if (points == 0) return;
+  const QFontInfo font(control->font());
+  QCOMPARE(font.fixedPitch(), fixedPitch);
+  QCOMPARE(font.bold(), bold);
+  QCOMPARE(control->font().pointSizeF(), points);
+  if (colour.isValid()) QCOMPARE(control->palette().color(control->foregroundRole()), colour);
+}
+
+void Form1Test::captionsFitTheirBoxes() {
+  Form1 form;
+  form.show();
+  const QStringList captioned = {"Label1",   "Label2",   "Label3",   "Label4",   "Label5",  "Label6",
+                                 "Command1", "Check1_0", "Check1_1", "Check1_2", "Check1_3"};
+  for (const QString& name : captioned) {
+    const QWidget* control = Find(form, name);
+    const QFontMetrics metrics(control->font());
+    QVERIFY2(metrics.horizontalAdvance(Caption(control)) <= CaptionRoom(control), qPrintable(name));
+    QVERIFY2(metrics.height() <= control->height(), qPrintable(name));
+  }
+}
+
+void Form1Test::tabOrderStartsAtTheSlider() {
+  Form1 form;
+  form.show();
+  QVERIFY(QTest::qWaitForWindowActive(&form));
+  QCOMPARE(QApplication::focusWidget(), Find(form, "Slider1"));
+  const QStringList expected = {"Text1",    "textnom",  "textRetour", "textParam", "Command1",
+                                "Check1_0", "Check1_1", "Check1_2",   "Check1_3",  "Slider1"};
+  QStringList visited;
+  QWidget* widget = Find(form, "Slider1");
+  while (visited.size() < expected.size()) {
+    widget = widget->nextInFocusChain();
+    if (widget->focusPolicy() & Qt::TabFocus) visited.append(widget->objectName());
+  }
+  QCOMPARE(visited, expected);
+}
+
+void Form1Test::startContentsAgreeWithTheOutput() {
+  Form1 form;
+  QCOMPARE(Output(form), QString("public:\n   void toto(void) ;"));
+  QCOMPARE(OutputColour(form), kGreenText);
+  QCOMPARE(Find<QLineEdit>(form, "textnom")->text(), QString("toto"));
+  QCOMPARE(Find<QLineEdit>(form, "textRetour")->text(), QString("void"));
+  QCOMPARE(Find<QPlainTextEdit>(form, "textParam")->toPlainText(), QString("void\n"));
+  QCOMPARE(Find<QSlider>(form, "Slider1")->value(), 1);
+  for (int i = 0; i < 4; ++i) QVERIFY(!Box(form, i)->isChecked());
+  QVERIFY(form.State().parameterList == u"void");
+}
+
+void Form1Test::failingHandlerIsReportedAndSurvived() {
+  Form1 form;
+  form.show();
+  {
+    MessageBoxCloser closer;
+    form.Dispatch([] { throw std::runtime_error("Dépassement de capacité"); });
+    QCOMPARE(closer.texts, QStringList{"Dépassement de capacité"});
+  }
+  QCOMPARE(Output(form), QString("public:\n   void toto(void) ;"));
+  // The window goes on answering.
+  QTest::keyClick(Find(form, "textnom"), Qt::Key_End);
+  QTest::keyClicks(Find(form, "textnom"), "f");
+  QCOMPARE(OutputLine(form, 1), QString("   void totof(void) ;"));
+}
+
+void Form1Test::outputBoxEditsAreOverwritten() {
+  Form1 form;
+  auto* output = Find<QPlainTextEdit>(form, "Text1");
+  QTest::keyClicks(output, "garbage");
+  QVERIFY(Output(form).contains("garbage"));
+  ClickBox(form, 3);
+  QCOMPARE(Output(form), QString("public:\n   void toto(void) const ;"));
+}
+
+void Form1Test::typingUpdatesTheOutput_data() {
+  QTest::addColumn<QString>("box");
+  QTest::addColumn<bool>("replace");  // select all first
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<QString>("line2");
+  QTest::newRow("appendToName") << "textnom" << false << "f" << "   void totof(void) ;";
+  QTest::newRow("clearName") << "textnom" << true << "" << "   void (void) ;";
+  QTest::newRow("typeReturnType") << "textRetour" << true << "int  " << "   int   toto(void) ;";
+  QTest::newRow("nameWithSpaces") << "textnom" << true << " f " << "   void  f (void) ;";
+}
+
+void Form1Test::typingUpdatesTheOutput() {
+  QFETCH(QString, box);
+  QFETCH(bool, replace);
+  QFETCH(QString, typed);
+  QFETCH(QString, line2);
+  Form1 form;
+  auto* entry = Find<QLineEdit>(form, box);
+  if (replace) {
+    entry->selectAll();
+    QTest::keyClick(entry, Qt::Key_Delete);
+  } else {
+    entry->end(false);
+  }
+  for (const QChar c : typed) QTest::keyClick(entry, c.toLatin1());
+  QCOMPARE(OutputLine(form, 1), line2);
+}
+
+void Form1Test::longNameIsNotTruncated() {
+  Form1 form;
+  auto* name = Find<QLineEdit>(form, "textnom");
+  const QString longName(100000, u'n');
+  QApplication::clipboard()->setText(longName);
+  name->selectAll();
+  QTest::keyClick(name, Qt::Key_V, Qt::ControlModifier);
+  QCOMPARE(OutputLine(form, 1), "   void " + longName + "(void) ;");
+}
+
+void Form1Test::qualifierClicks_data() {
+  QTest::addColumn<QList<int>>("clicks");
+  QTest::addColumn<QList<bool>>("checked");
+  QTest::addColumn<QString>("line2");
+  QTest::newRow("const") << QList<int>{3} << QList<bool>{false, false, false, true}
+                         << "   void toto(void) const ;";
+  QTest::newRow("constOnOff") << QList<int>{3, 3} << QList<bool>{false, false, false, false}
+                              << "   void toto(void) ;";
+  QTest::newRow("inlineVirtual") << QList<int>{1, 0} << QList<bool>{true, true, false, false}
+                                 << "   inline virtual void toto(void) ;";
+  QTest::newRow("pureTicksVirtual") << QList<int>{2} << QList<bool>{false, true, true, false}
+                                    << "   virtual void toto(void)  = 0 ;";
+  // With pure virtual set, unticking virtual is undone at once.
+  QTest::newRow("virtualStaysWithPure") << QList<int>{2, 1} << QList<bool>{false, true, true, false}
+                                        << "   virtual void toto(void)  = 0 ;";
+  QTest::newRow("untickPure") << QList<int>{2, 2} << QList<bool>{false, true, false, false}
+                              << "   virtual void toto(void) ;";
+  QTest::newRow("all") << QList<int>{0, 2, 3} << QList<bool>{true, true, true, true}
+                       << "   inline virtual void toto(void) const  = 0 ;";
+}
+
+void Form1Test::qualifierClicks() {
+  QFETCH(QList<int>, clicks);
+  QFETCH(QList<bool>, checked);
+  QFETCH(QString, line2);
+  Form1 form;
+  form.show();
+  for (const int box : clicks) ClickBox(form, box);
+  for (int i = 0; i < 4; ++i) QCOMPARE(Box(form, i)->isChecked(), checked[i]);
+  QCOMPARE(OutputLine(form, 1), line2);
+  QCOMPARE(OutputColour(form), kGreenText);
+}
+
+namespace {
+
+// The point of the slider's groove under position `value`.
+QPoint SliderPoint(QSlider* slider, int value) {
+  QStyleOptionSlider option;
+  option.initFrom(slider);
+  option.orientation = slider->orientation();
+  option.minimum = slider->minimum();
+  option.maximum = slider->maximum();
+  option.sliderPosition = value;
+  option.sliderValue = value;
+  const QRect handle = slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider);
+  return handle.center();
+}
+
+}  // namespace
+
+void Form1Test::sliderClicksSetAccessAndColour() {
+  Form1 form;
+  form.show();
+  auto* slider = Find<QSlider>(form, "Slider1");
+  const struct {
+    int position;
+    const char* access;
+    QColor colour;
+  } kSteps[] = {{2, "protected:", kOrangeText}, {3, "private:", kRedText}, {1, "public:", kGreenText}, {3, "private:", kRedText}};
+  for (const auto& step : kSteps) {
+    QTest::mouseClick(slider, Qt::LeftButton, {}, SliderPoint(slider, step.position));
+    QCOMPARE(slider->value(), step.position);
+    QCOMPARE(OutputLine(form, 0), QString(step.access));
+    QCOMPARE(OutputLine(form, 1), QString("   void toto(void) ;"));
+    QCOMPARE(OutputColour(form), step.colour);
+  }
+}
+
+void Form1Test::sliderDragSetsAccess() {
+  Form1 form;
+  form.show();
+  auto* slider = Find<QSlider>(form, "Slider1");
+  QTest::mousePress(slider, Qt::LeftButton, {}, SliderPoint(slider, 1));
+  QTest::mouseMove(slider, SliderPoint(slider, 2));
+  QTest::mouseMove(slider, SliderPoint(slider, 3));
+  QTest::mouseRelease(slider, Qt::LeftButton, {}, SliderPoint(slider, 3));
+  QCOMPARE(slider->value(), 3);
+  QCOMPARE(OutputLine(form, 0), QString("private:"));
+  QCOMPARE(OutputColour(form), kRedText);
+}
+
+void Form1Test::sliderKeyboardSetsAccess() {
+  Form1 form;
+  auto* slider = Find<QSlider>(form, "Slider1");
+  QTest::keyClick(slider, Qt::Key_Right);
+  QCOMPARE(OutputLine(form, 0), QString("protected:"));
+  QTest::keyClick(slider, Qt::Key_End);
+  QCOMPARE(OutputLine(form, 0), QString("private:"));
+  QTest::keyClick(slider, Qt::Key_Home);
+  QCOMPARE(OutputLine(form, 0), QString("public:"));
+  QCOMPARE(OutputColour(form), kGreenText);
+}
+
+void Form1Test::validezTakesTheParameters_data() {
+  QTest::addColumn<bool>("replace");
+  QTest::addColumn<QStringList>("lines");  // typed, Enter between them
+  QTest::addColumn<QString>("line2");
+  QTest::newRow("startText") << false << QStringList{} << "   void toto(void) ;";
+  QTest::newRow("twoLines") << true << QStringList{"int a", "char * b"} << "   void toto(int a, char * b) ;";
+  QTest::newRow("afterStartText") << false << QStringList{"int a", "char * b"}
+                                  << "   void toto(void, int a, char * b) ;";
+  QTest::newRow("emptied") << true << QStringList{} << "   void toto(void) ;";
+  QTest::newRow("blankLines") << true << QStringList{"  x  ", "", "y", "", ""} << "   void toto(x, , y) ;";
+}
+
+void Form1Test::validezTakesTheParameters() {
+  QFETCH(bool, replace);
+  QFETCH(QStringList, lines);
+  QFETCH(QString, line2);
+  Form1 form;
+  auto* parameters = Find<QPlainTextEdit>(form, "textParam");
+  parameters->moveCursor(QTextCursor::End);
+  if (replace) {
+    parameters->selectAll();
+    QTest::keyClick(parameters, Qt::Key_Delete);
+  }
+  for (qsizetype i = 0; i < lines.size(); ++i) {
+    if (i > 0) QTest::keyClick(parameters, Qt::Key_Return);
+    QTest::keyClicks(parameters, lines[i]);
+  }
+  QTest::mouseClick(Find(form, "Command1"), Qt::LeftButton);
+  QCOMPARE(OutputLine(form, 1), line2);
+}
+
+void Form1Test::editingParametersAloneChangesNothing() {
+  Form1 form;
+  auto* parameters = Find<QPlainTextEdit>(form, "textParam");
+  parameters->selectAll();
+  QTest::keyClicks(parameters, "int a");
+  QCOMPARE(OutputLine(form, 1), QString("   void toto(void) ;"));
+  QTest::mouseClick(Find(form, "Command1"), Qt::LeftButton);
+  QCOMPARE(OutputLine(form, 1), QString("   void toto(int a) ;"));
+}
+
+void Form1Test::enterElsewhereNeverPressesValidez() {
+  Form1 form;
+  form.show();
+  QVERIFY(QTest::qWaitForWindowActive(&form));
+  Find<QPlainTextEdit>(form, "textParam")->setPlainText("int a");
+  for (const char* name : {"textnom", "textRetour", "Slider1", "Check1_0"}) {
+    QWidget* control = Find(form, name);
+    control->setFocus();
+    QTest::keyClick(control, Qt::Key_Return);
+    QTest::keyClick(control, Qt::Key_Enter);
+  }
+  QCOMPARE(OutputLine(form, 1), QString("   void toto(void) ;"));
+}
+
+void Form1Test::spaceOnTheFocusedButtonValidates() {
+  Form1 form;
+  form.show();
+  QVERIFY(QTest::qWaitForWindowActive(&form));
+  Find<QPlainTextEdit>(form, "textParam")->setPlainText("int a");
+  auto* button = Find(form, "Command1");
+  button->setFocus();
+  QTest::keyClick(button, Qt::Key_Space);
+  QCOMPARE(OutputLine(form, 1), QString("   void toto(int a) ;"));
+}
+
+void Form1Test::overflowIsReportedAndSurvived() {
+  Form1 form;
+  form.show();
+  auto* parameters = Find<QPlainTextEdit>(form, "textParam");
+  auto* button = Find(form, "Command1");
+  parameters->setPlainText("int a");
+  QTest::mouseClick(button, Qt::LeftButton);
+  parameters->setPlainText(QString(32767, u'x'));
+  {
+    MessageBoxCloser closer;
+    QTest::mouseClick(button, Qt::LeftButton);
+    QCOMPARE(closer.texts.size(), 1);
+    QVERIFY(closer.texts[0].startsWith("Dépassement de capacité"));
+  }
+  QCOMPARE(OutputLine(form, 1), QString("   void toto(int a) ;"));
+  QVERIFY(form.State().parameterList == u"int a");
+  // The name box still answers, and a shorter list validates.
+  QTest::keyClick(Find(form, "textnom"), Qt::Key_Backspace);
+  QCOMPARE(OutputLine(form, 1), QString("   void tot(int a) ;"));
+  parameters->setPlainText(QString(32766, u'x'));
+  QTest::mouseClick(button, Qt::LeftButton);
+  QCOMPARE(OutputLine(form, 1), "   void tot(" + QString(32766, u'x') + ") ;");
+}
+
+QTEST_MAIN(Form1Test)
+#include "form1_test.moc"

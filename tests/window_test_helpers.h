@@ -1,0 +1,61 @@
+#pragma once
+
+// Small helpers shared by the window tests: find controls by name, read the
+// output box, and answer the modal message box a handler may open.
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTimer>
+#include <QtTest>
+
+#include "window/form1.h"
+
+template <class Control = QWidget>
+Control* Find(const Form1& form, const QString& name) {
+  auto* control = form.findChild<Control*>(name);
+  if (!control) qFatal("no control named %s", qPrintable(name));
+  return control;
+}
+
+inline QString Output(const Form1& form) { return Find<QPlainTextEdit>(form, "Text1")->toPlainText(); }
+
+inline QString OutputLine(const Form1& form, int line) { return Output(form).split(u'\n').value(line); }
+
+inline QColor OutputColour(const Form1& form) {
+  return Find<QPlainTextEdit>(form, "Text1")->palette().color(QPalette::Text);
+}
+
+inline QCheckBox* Box(const Form1& form, int index) {
+  return Find<QCheckBox>(form, QStringLiteral("Check1_%1").arg(index));
+}
+
+// Clicks a check box on its indicator, as a user does.
+inline void ClickBox(const Form1& form, int index) {
+  QCheckBox* box = Box(form, index);
+  QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+}
+
+// Closes every modal message box that opens while it lives, keeping the
+// texts it showed.
+class MessageBoxCloser {
+ public:
+  MessageBoxCloser() {
+    timer_.setInterval(5);
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        texts.append(box->text());
+        box->accept();
+      }
+    });
+    timer_.start();
+  }
+  QStringList texts;
+
+ private:
+  QTimer timer_;
+};
