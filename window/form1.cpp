@@ -65,6 +65,7 @@ QPlainTextEdit* MakeMultiLineBox(QWidget* parent, const char* name, const QRect&
   box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   box->setTabChangesFocus(true);
+  box->setWordWrapMode(QTextOption::WrapAnywhere);
   return box;
 }
 
