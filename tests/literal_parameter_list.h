@@ -33,17 +33,22 @@ inline std::u16string Mid(const std::u16string& t, long p, long k) {
   return t.substr(static_cast<std::size_t>(p - 1), static_cast<std::size_t>(k));
 }
 
-inline std::u16string ParameterList(const std::u16string& text) {
-  std::u16string list;
+// The text the scan counts: trimmed, then each trailing line break dropped
+// and the spaces before it with it. Popping from the back gives the same
+// text as trimming again after each break, without copying it each time.
+inline std::u16string ScanText(const std::u16string& text) {
   std::u16string s = Trim(text);
-  if (s.empty()) return u"void";
-  while (s.back() == u'\n' || s.back() == u'\r') {
-    s = Trim(s.substr(0, s.size() - 1));
-    if (s.empty()) {
-      list = u"void";
-      break;
-    }
+  while (!s.empty() && (s.back() == u'\n' || s.back() == u'\r')) {
+    s.pop_back();
+    while (!s.empty() && s.back() == u' ') s.pop_back();
   }
+  return s;
+}
+
+inline std::u16string ParameterList(const std::u16string& text) {
+  const std::u16string s = ScanText(text);
+  if (s.empty()) return u"void";
+  std::u16string list;
   std::int16_t start = 1;
   const std::int16_t n = Checked(static_cast<long>(s.size()));
   std::int16_t i = 1;
