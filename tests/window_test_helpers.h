@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QTextDocument>
 #include <QTimer>
 #include <QtTest>
 
@@ -22,7 +23,13 @@ Control* Find(const Form1& form, const QString& name) {
   return control;
 }
 
-inline QString Output(const Form1& form) { return Find<QPlainTextEdit>(form, "Text1")->toPlainText(); }
+// What the output box holds, every character as it is (toPlainText() would
+// show a no-break space as a space), lines joined by LF.
+inline QString Output(const Form1& form) {
+  QString text = Find<QPlainTextEdit>(form, "Text1")->document()->toRawText();
+  text.replace(QChar::ParagraphSeparator, u'\n');
+  return text;
+}
 
 inline QString OutputLine(const Form1& form, int line) { return Output(form).split(u'\n').value(line); }
 
