@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QClipboard>
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -47,6 +48,9 @@ class Form1Test : public QObject {
   void controlsStandInPlace_data();
   void controlsStandInPlace();
   void captionsFitTheirBoxes();
+  void controlsStayInsideTheWindow();
+  void accessibleNamesAndRoles_data();
+  void accessibleNamesAndRoles();
   void tabOrderStartsAtTheSlider();
   void startContentsAgreeWithTheOutput();
   void failingHandlerIsReportedAndSurvived();
@@ -144,6 +148,47 @@ void Form1Test::captionsFitTheirBoxes() {
     QVERIFY2(metrics.horizontalAdvance(Caption(control)) <= CaptionRoom(control), qPrintable(name));
     QVERIFY2(metrics.height() <= control->height(), qPrintable(name));
   }
+}
+
+void Form1Test::controlsStayInsideTheWindow() {
+  Form1 form;
+  form.show();
+  const qreal scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1.0;
+  QCOMPARE(form.devicePixelRatioF(), scale);
+  for (const QWidget* control : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    QVERIFY2(form.rect().contains(control->geometry()), qPrintable(control->objectName()));
+  }
+  const QWidget* frame = Find(form, "Frame1");
+  for (const QWidget* box : frame->findChildren<QCheckBox*>()) {
+    QVERIFY2(frame->rect().contains(box->geometry()), qPrintable(box->objectName()));
+  }
+}
+
+void Form1Test::accessibleNamesAndRoles_data() {
+  QTest::addColumn<QString>("control");
+  QTest::addColumn<int>("role");
+  QTest::addColumn<QString>("name");
+  QTest::newRow("Slider1") << "Slider1" << int(QAccessible::Slider) << "Accès : 1 public, 2 protected, 3 private";
+  QTest::newRow("Text1") << "Text1" << int(QAccessible::EditableText) << "Prototype de la fonction";
+  QTest::newRow("textnom") << "textnom" << int(QAccessible::EditableText) << "Nom de la fonction";
+  QTest::newRow("textRetour") << "textRetour" << int(QAccessible::EditableText) << "Type de retour";
+  QTest::newRow("textParam") << "textParam" << int(QAccessible::EditableText) << "Liste des paramètres";
+  QTest::newRow("Command1") << "Command1" << int(QAccessible::Button) << "Validez";
+  QTest::newRow("Check1_0") << "Check1_0" << int(QAccessible::CheckBox) << "inline";
+  QTest::newRow("Check1_1") << "Check1_1" << int(QAccessible::CheckBox) << "virtual";
+  QTest::newRow("Check1_2") << "Check1_2" << int(QAccessible::CheckBox) << "pure virtual";
+  QTest::newRow("Check1_3") << "Check1_3" << int(QAccessible::CheckBox) << "const";
+}
+
+void Form1Test::accessibleNamesAndRoles() {
+  QFETCH(QString, control);
+  QFETCH(int, role);
+  QFETCH(QString, name);
+  Form1 form;
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(Find(form, control));
+  QVERIFY(accessible);
+  QCOMPARE(int(accessible->role()), role);
+  QCOMPARE(accessible->text(QAccessible::Name), name);
 }
 
 void Form1Test::tabOrderStartsAtTheSlider() {

@@ -88,6 +88,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   setFixedSize(Twips(17565), Twips(9075));
 
   CreateControls();
+  DescribeForAccessibility();
   SetTabOrder();
   boxes_ = std::make_unique<CheckBoxArray>(Check1);
   Dispatch([this] { Form_Load(); });
@@ -157,6 +158,18 @@ void Form1::CreateQualifierFrame() {
     SetTextColour(box, kDarkBlue);
     Check1[i] = box;
   }
+}
+
+void Form1::DescribeForAccessibility() {
+  Label4->setBuddy(textnom);
+  Label5->setBuddy(textRetour);
+  Label6->setBuddy(textParam);
+  textnom->setAccessibleName(Label4->text());
+  textRetour->setAccessibleName(Label5->text());
+  textParam->setAccessibleName(Label6->text());
+  Slider1->setAccessibleName(QStringLiteral("Accès : 1 public, 2 protected, 3 private"));
+  Text1->setAccessibleName(QStringLiteral("Prototype de la fonction"));
+  Text1->setAccessibleDescription(QStringLiteral("La déclaration composée, prête à copier"));
 }
 
 void Form1::SetTabOrder() {

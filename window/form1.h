@@ -34,6 +34,7 @@ class Form1 : public QWidget {
  private:
   void CreateControls();
   void CreateQualifierFrame();
+  void DescribeForAccessibility();
   void SetTabOrder();
   void ConnectHandlers();
   void ReportError(const QString& message);
