@@ -92,9 +92,9 @@ void ToolkitFloor(benchmark::State& state, qsizetype length, bool spaces) {
   }
 }
 
-#define CXXPROTO_KEYSTROKE_CASE(name, length, spaces)                                   \
-  BENCHMARK_CAPTURE(Keystroke, name, length, spaces)->Unit(benchmark::kMicrosecond);    \
-  BENCHMARK_CAPTURE(BareOutput, name, length, spaces)->Unit(benchmark::kMicrosecond);   \
+#define CXXPROTO_KEYSTROKE_CASE(name, length, spaces)                                 \
+  BENCHMARK_CAPTURE(Keystroke, name, length, spaces)->Unit(benchmark::kMicrosecond);  \
+  BENCHMARK_CAPTURE(BareOutput, name, length, spaces)->Unit(benchmark::kMicrosecond); \
   BENCHMARK_CAPTURE(ToolkitFloor, name, length, spaces)->Unit(benchmark::kMicrosecond);
 
 CXXPROTO_KEYSTROKE_CASE(start, 0, true)

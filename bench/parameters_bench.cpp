@@ -26,9 +26,9 @@ void Run(benchmark::State& state, const std::u16string& text) {
     BuildParameterList(prototype, text);
     benchmark::DoNotOptimize(prototype.parameterList.data());
   }
-  state.counters["per_unit"] = benchmark::Counter(
-      static_cast<double>(text.size()),
-      benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+  state.counters["per_unit"] =
+      benchmark::Counter(static_cast<double>(text.size()),
+                         benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
 }
 
 void OrdinaryLines(benchmark::State& state) {
@@ -39,9 +39,7 @@ BENCHMARK(OrdinaryLines)->Arg(1000)->Arg(8000)->Arg(32766);
 void BareLineBreaks(benchmark::State& state) { Run(state, Repeat(u"", u"\r\n", 32766)); }
 BENCHMARK(BareLineBreaks);
 
-void EmptyLinesBetweenWords(benchmark::State& state) {
-  Run(state, Repeat(u"a", u"\r\n", 32766, u"b"));
-}
+void EmptyLinesBetweenWords(benchmark::State& state) { Run(state, Repeat(u"a", u"\r\n", 32766, u"b")); }
 BENCHMARK(EmptyLinesBetweenWords);
 
 // One line followed by a long paste of line breaks and spaces: trimmed,

@@ -13,11 +13,20 @@ void LoadDefaults(PrototypeState& state) {
 
 std::u16string ComposePrototype(const PrototypeState& state) {
   const std::u16string_view pieces[] = {
-      state.access,        kLineBreak,          u"   ",
-      state.inlinePrefix,  state.virtualPrefix, state.returnType,
-      u" ",                state.functionName,  u"(",
-      state.parameterList, u") ",               state.constSuffix,
-      state.pureSuffix,    u";",
+      state.access,
+      kLineBreak,
+      u"   ",
+      state.inlinePrefix,
+      state.virtualPrefix,
+      state.returnType,
+      u" ",
+      state.functionName,
+      u"(",
+      state.parameterList,
+      u") ",
+      state.constSuffix,
+      state.pureSuffix,
+      u";",
   };
   std::size_t size = 0;
   for (const auto piece : pieces) size += piece.size();

@@ -6,9 +6,7 @@ namespace {
 
 constexpr char16_t kSpace = u' ';
 
-bool IsSpaceOrLineBreak(char16_t c) {
-  return c == kSpace || c == kCarriageReturn || c == kLineFeed;
-}
+bool IsSpaceOrLineBreak(char16_t c) { return c == kSpace || c == kCarriageReturn || c == kLineFeed; }
 
 // The text the scan works on: leading spaces go, and so does every trailing
 // run of spaces and line breaks (empty lines at the end add nothing).
@@ -38,10 +36,9 @@ std::u16string JoinTrimmedLines(std::u16string_view text) {
 }  // namespace
 
 OverflowError::OverflowError(std::size_t length)
-    : std::overflow_error(
-          "Dépassement de capacité : le texte des paramètres compte " +
-          std::to_string(length) + " caractères, " +
-          std::to_string(kLongestParameterText) + " au plus.") {}
+    : std::overflow_error("Dépassement de capacité : le texte des paramètres compte " +
+                          std::to_string(length) + " caractères, " + std::to_string(kLongestParameterText) +
+                          " au plus.") {}
 
 std::u16string_view Trim(std::u16string_view text) {
   const auto first = text.find_first_not_of(kSpace);
@@ -55,6 +52,5 @@ void BuildParameterList(PrototypeState& state, std::u16string_view text) {
   if (scanned.size() > kLongestParameterText) {
     throw OverflowError(scanned.size());
   }
-  state.parameterList =
-      scanned.empty() ? std::u16string(u"void") : JoinTrimmedLines(scanned);
+  state.parameterList = scanned.empty() ? std::u16string(u"void") : JoinTrimmedLines(scanned);
 }

@@ -2,9 +2,7 @@
 
 namespace {
 
-bool IsSet(const QualifierBoxes& boxes, QualifierBox box) {
-  return boxes.Value(box) != 0;
-}
+bool IsSet(const QualifierBoxes& boxes, QualifierBox box) { return boxes.Value(box) != 0; }
 
 std::u16string FragmentIf(bool set, std::u16string_view fragment) {
   return set ? std::u16string(fragment) : std::u16string();

@@ -89,30 +89,37 @@ void Form1Test::controlsStandInPlace_data() {
   QTest::addColumn<qreal>("points");
   QTest::addColumn<QColor>("colour");  // invalid: the toolkit's own
   QTest::newRow("Slider1") << "Slider1" << QRect(16, 40, 281, 25) << "" << false << false << 0.0 << QColor();
-  QTest::newRow("Label1") << "Label1" << QRect(16, 16, 65, 33) << "public" << false << true << 15.0 << kGreenText;
-  QTest::newRow("Label2") << "Label2" << QRect(112, 16, 97, 33) << "protected" << false << true << 15.0 << kOrangeText;
-  QTest::newRow("Label3") << "Label3" << QRect(248, 15, 89, 33) << "private" << false << true << 15.0 << kRedText;
-  QTest::newRow("Text1") << "Text1" << QRect(24, 448, 1129, 137) << "" << true << false << 15.75 << kGreenText;
-  QTest::newRow("textnom") << "textnom" << QRect(584, 56, 500, 31) << "" << true << false << 14.25 << QColor();
-  QTest::newRow("Label4") << "Label4" << QRect(400, 56, 177, 25) << "Nom de la fonction" << false << false << 15.0
-                          << QColor();
-  QTest::newRow("textRetour") << "textRetour" << QRect(584, 24, 500, 31) << "" << true << false << 14.25 << QColor();
+  QTest::newRow("Label1") << "Label1" << QRect(16, 16, 65, 33) << "public" << false << true << 15.0
+                          << kGreenText;
+  QTest::newRow("Label2") << "Label2" << QRect(112, 16, 97, 33) << "protected" << false << true << 15.0
+                          << kOrangeText;
+  QTest::newRow("Label3") << "Label3" << QRect(248, 15, 89, 33) << "private" << false << true << 15.0
+                          << kRedText;
+  QTest::newRow("Text1") << "Text1" << QRect(24, 448, 1129, 137) << "" << true << false << 15.75
+                         << kGreenText;
+  QTest::newRow("textnom") << "textnom" << QRect(584, 56, 500, 31) << "" << true << false << 14.25
+                           << QColor();
+  QTest::newRow("Label4") << "Label4" << QRect(400, 56, 177, 25) << "Nom de la fonction" << false << false
+                          << 15.0 << QColor();
+  QTest::newRow("textRetour") << "textRetour" << QRect(584, 24, 500, 31) << "" << true << false << 14.25
+                              << QColor();
   QTest::newRow("Label5") << "Label5" << QRect(432, 24, 145, 25) << "Type de retour" << false << false << 15.0
                           << QColor();
-  QTest::newRow("textParam") << "textParam" << QRect(472, 176, 449, 241) << "" << true << false << 14.25 << QColor();
+  QTest::newRow("textParam") << "textParam" << QRect(472, 176, 449, 241) << "" << true << false << 14.25
+                             << QColor();
   QTest::newRow("Label6") << "Label6" << QRect(472, 152, 289, 25) << "Liste des paramètres" << false << false
                           << 15.0 << QColor();
   QTest::newRow("Command1") << "Command1" << QRect(824, 136, 89, 33) << "Validez" << false << false << 15.0
                             << QColor();
-  QTest::newRow("Frame1") << "Frame1" << QRect(32, 112, 241, 217) << "La fonction est" << false << false << 15.0
-                          << QColor();
+  QTest::newRow("Frame1") << "Frame1" << QRect(32, 112, 241, 217) << "La fonction est" << false << false
+                          << 15.0 << QColor();
   // The check boxes lie inside the frame, placed from its outer corner.
   QTest::newRow("Check1_0") << "Check1_0" << QRect(40, 40, 137, 41) << "inline" << false << true << 15.0
                             << kDarkBlueText;
   QTest::newRow("Check1_1") << "Check1_1" << QRect(40, 80, 137, 41) << "virtual" << false << true << 15.0
                             << kDarkBlueText;
-  QTest::newRow("Check1_2") << "Check1_2" << QRect(40, 120, 161, 41) << "pure virtual" << false << true << 15.0
-                            << kDarkBlueText;
+  QTest::newRow("Check1_2") << "Check1_2" << QRect(40, 120, 161, 41) << "pure virtual" << false << true
+                            << 15.0 << kDarkBlueText;
   QTest::newRow("Check1_3") << "Check1_3" << QRect(40, 160, 121, 41) << "const" << false << true << 15.0
                             << kDarkBlueText;
 }
@@ -153,7 +160,8 @@ void Form1Test::captionsFitTheirBoxes() {
 void Form1Test::controlsStayInsideTheWindow() {
   Form1 form;
   form.show();
-  const qreal scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1.0;
+  const qreal scale =
+      qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1.0;
   QCOMPARE(form.devicePixelRatioF(), scale);
   for (const QWidget* control : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
     QVERIFY2(form.rect().contains(control->geometry()), qPrintable(control->objectName()));
@@ -168,7 +176,8 @@ void Form1Test::accessibleNamesAndRoles_data() {
   QTest::addColumn<QString>("control");
   QTest::addColumn<int>("role");
   QTest::addColumn<QString>("name");
-  QTest::newRow("Slider1") << "Slider1" << int(QAccessible::Slider) << "Accès : 1 public, 2 protected, 3 private";
+  QTest::newRow("Slider1") << "Slider1" << int(QAccessible::Slider)
+                           << "Accès : 1 public, 2 protected, 3 private";
   QTest::newRow("Text1") << "Text1" << int(QAccessible::EditableText) << "Prototype de la fonction";
   QTest::newRow("textnom") << "textnom" << int(QAccessible::EditableText) << "Nom de la fonction";
   QTest::newRow("textRetour") << "textRetour" << int(QAccessible::EditableText) << "Type de retour";
@@ -248,10 +257,14 @@ void Form1Test::typingUpdatesTheOutput_data() {
   QTest::addColumn<bool>("replace");  // select all first
   QTest::addColumn<QString>("typed");
   QTest::addColumn<QString>("line2");
-  QTest::newRow("appendToName") << "textnom" << false << "f" << "   void totof(void) ;";
-  QTest::newRow("clearName") << "textnom" << true << "" << "   void (void) ;";
-  QTest::newRow("typeReturnType") << "textRetour" << true << "int  " << "   int   toto(void) ;";
-  QTest::newRow("nameWithSpaces") << "textnom" << true << " f " << "   void  f (void) ;";
+  QTest::newRow("appendToName") << "textnom" << false << "f"
+                                << "   void totof(void) ;";
+  QTest::newRow("clearName") << "textnom" << true << ""
+                             << "   void (void) ;";
+  QTest::newRow("typeReturnType") << "textRetour" << true << "int  "
+                                  << "   int   toto(void) ;";
+  QTest::newRow("nameWithSpaces") << "textnom" << true << " f "
+                                  << "   void  f (void) ;";
 }
 
 void Form1Test::typingUpdatesTheOutput() {
@@ -294,8 +307,8 @@ void Form1Test::qualifierClicks_data() {
   QTest::newRow("pureTicksVirtual") << QList<int>{2} << QList<bool>{false, true, true, false}
                                     << "   virtual void toto(void)  = 0 ;";
   // With pure virtual set, unticking virtual is undone at once.
-  QTest::newRow("virtualStaysWithPure") << QList<int>{2, 1} << QList<bool>{false, true, true, false}
-                                        << "   virtual void toto(void)  = 0 ;";
+  QTest::newRow("virtualStaysWithPure")
+      << QList<int>{2, 1} << QList<bool>{false, true, true, false} << "   virtual void toto(void)  = 0 ;";
   QTest::newRow("untickPure") << QList<int>{2, 2} << QList<bool>{false, true, false, false}
                               << "   virtual void toto(void) ;";
   QTest::newRow("all") << QList<int>{0, 2, 3} << QList<bool>{true, true, true, true}
@@ -325,7 +338,8 @@ QPoint SliderPoint(QSlider* slider, int value) {
   option.maximum = slider->maximum();
   option.sliderPosition = value;
   option.sliderValue = value;
-  const QRect handle = slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider);
+  const QRect handle =
+      slider->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider);
   return handle.center();
 }
 
@@ -339,7 +353,10 @@ void Form1Test::sliderClicksSetAccessAndColour() {
     int position;
     const char* access;
     QColor colour;
-  } kSteps[] = {{2, "protected:", kOrangeText}, {3, "private:", kRedText}, {1, "public:", kGreenText}, {3, "private:", kRedText}};
+  } kSteps[] = {{2, "protected:", kOrangeText},
+                {3, "private:", kRedText},
+                {1, "public:", kGreenText},
+                {3, "private:", kRedText}};
   for (const auto& step : kSteps) {
     QTest::mouseClick(slider, Qt::LeftButton, {}, SliderPoint(slider, step.position));
     QCOMPARE(slider->value(), step.position);

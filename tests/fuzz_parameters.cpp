@@ -67,7 +67,8 @@ void CheckParameters(const std::u16string& text) {
   Require(!tooLong);
   Require(state.parameterList.find(u'\r') == std::u16string::npos);
   // The literal rendering is slow; small texts cover every branch of it.
-  if (text.size() <= kLiteralCheckUnits && EveryCrHasItsLf(text)) Require(Same(state.parameterList, literal::ParameterList(text)));
+  if (text.size() <= kLiteralCheckUnits && EveryCrHasItsLf(text))
+    Require(Same(state.parameterList, literal::ParameterList(text)));
 }
 
 void CheckComposition(const std::u16string& text) {

@@ -54,8 +54,12 @@ void HostileInputTest::hugeNameAndTypeArriveWhole_data() {
   QTest::addColumn<QString>("box");
   QTest::addColumn<QString>("before");  // line 2 up to the pasted text
   QTest::addColumn<QString>("after");
-  QTest::newRow("name") << "textnom" << "   void " << "(void) ;";
-  QTest::newRow("returnType") << "textRetour" << "   " << " toto(void) ;";
+  QTest::newRow("name") << "textnom"
+                        << "   void "
+                        << "(void) ;";
+  QTest::newRow("returnType") << "textRetour"
+                              << "   "
+                              << " toto(void) ;";
 }
 
 void HostileInputTest::hugeNameAndTypeArriveWhole() {
@@ -97,10 +101,14 @@ void HostileInputTest::hugeParameterPasteIsRefusedAndSurvived() {
 void HostileInputTest::awkwardCharactersInTheName_data() {
   QTest::addColumn<QString>("pasted");
   QTest::addColumn<QString>("output");  // the whole output box
-  QTest::newRow("tabs") << "\tf\t" << "public:\n   void \tf\t(void) ;";
-  QTest::newRow("surrogatePairs") << kGrin + "f" + kGrin << "public:\n   void " + kGrin + "f" + kGrin + "(void) ;";
-  QTest::newRow("nul") << QString("f") + QChar(0) + "g" << "public:\n   void f" + QString(QChar(0)) + "g(void) ;";
-  QTest::newRow("noBreakSpace") << QString("f") + QChar(0xA0) << "public:\n   void f" + QString(QChar(0xA0)) + "(void) ;";
+  QTest::newRow("tabs") << "\tf\t"
+                        << "public:\n   void \tf\t(void) ;";
+  QTest::newRow("surrogatePairs") << kGrin + "f" + kGrin
+                                  << "public:\n   void " + kGrin + "f" + kGrin + "(void) ;";
+  QTest::newRow("nul") << QString("f") + QChar(0) + "g"
+                       << "public:\n   void f" + QString(QChar(0)) + "g(void) ;";
+  QTest::newRow("noBreakSpace") << QString("f") + QChar(0xA0)
+                                << "public:\n   void f" + QString(QChar(0xA0)) + "(void) ;";
 }
 
 void HostileInputTest::awkwardCharactersInTheName() {
@@ -115,13 +123,20 @@ void HostileInputTest::awkwardCharactersInTheName() {
 void HostileInputTest::awkwardCharactersInTheParameters_data() {
   QTest::addColumn<QString>("pasted");
   QTest::addColumn<QString>("line2");
-  QTest::newRow("tabs") << "\tint a\t\n b" << "   void toto(\tint a\t, b) ;";
-  QTest::newRow("loneCr") << "a\rb" << "   void toto(a, b) ;";
-  QTest::newRow("crLf") << "a\r\nb" << "   void toto(a, b) ;";
-  QTest::newRow("crCr") << "a\r\rb" << "   void toto(a, , b) ;";
-  QTest::newRow("surrogatePairs") << kGrin + " x\n" + kGrin << "   void toto(" + kGrin + " x, " + kGrin + ") ;";
-  QTest::newRow("nul") << QString("a") + QChar(0) + "\nb" << "   void toto(a" + QString(QChar(0)) + ", b) ;";
-  QTest::newRow("onlyBreaks") << "\n\r\n\r" << "   void toto(void) ;";
+  QTest::newRow("tabs") << "\tint a\t\n b"
+                        << "   void toto(\tint a\t, b) ;";
+  QTest::newRow("loneCr") << "a\rb"
+                          << "   void toto(a, b) ;";
+  QTest::newRow("crLf") << "a\r\nb"
+                        << "   void toto(a, b) ;";
+  QTest::newRow("crCr") << "a\r\rb"
+                        << "   void toto(a, , b) ;";
+  QTest::newRow("surrogatePairs") << kGrin + " x\n" + kGrin
+                                  << "   void toto(" + kGrin + " x, " + kGrin + ") ;";
+  QTest::newRow("nul") << QString("a") + QChar(0) + "\nb"
+                       << "   void toto(a" + QString(QChar(0)) + ", b) ;";
+  QTest::newRow("onlyBreaks") << "\n\r\n\r"
+                              << "   void toto(void) ;";
 }
 
 void HostileInputTest::awkwardCharactersInTheParameters() {

@@ -1,9 +1,10 @@
+#include "prototype/parameters.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
 
 #include "literal_parameter_list.h"
-#include "prototype/parameters.h"
 #include "test_text.h"
 
 namespace {
@@ -19,12 +20,9 @@ TEST(Trim, RemovesSpacesOnly) {
   const struct {
     std::u16string text, trimmed;
   } kCases[] = {
-      {u"", u""},
-      {u"   ", u""},
-      {u"  a b  ", u"a b"},
-      {u"\ta\t", u"\ta\t"},
-      {u" \r\n ", u"\r\n"},
-      {u"\u00a0a\u00a0", u"\u00a0a\u00a0"},  // no-break spaces are not spaces
+      {u"", u""},           {u"   ", u""},
+      {u"  a b  ", u"a b"}, {u"\ta\t", u"\ta\t"},
+      {u" \r\n ", u"\r\n"}, {u"\u00a0a\u00a0", u"\u00a0a\u00a0"},  // no-break spaces are not spaces
   };
   for (const auto& c : kCases) EXPECT_EQ(Trim(c.text), c.trimmed);
 }
@@ -78,12 +76,16 @@ TEST(BuildParameterList, OverflowsFromTheFirstLengthTheScanCannotCount) {
       {"firstTooLong", std::u16string(32767, u'x'), true},
       {"linesAtLimit", std::u16string(16383 - 1, u'x') + u"\r\n" + std::u16string(16382, u'y'), false},
       // Only what is left after trimming counts, however long the raw text.
-      {"paddedRaw", std::u16string(50000, u' ') + std::u16string(32766, u'x') + std::u16string(50000, u' '), false},
-      {"trailingBreaks", std::u16string(32766, u'x') + [] {
-         std::u16string breaks;
-         for (int i = 0; i < 40000; ++i) breaks += u"\r\n ";
-         return breaks;
-       }(), false},
+      {"paddedRaw", std::u16string(50000, u' ') + std::u16string(32766, u'x') + std::u16string(50000, u' '),
+       false},
+      {"trailingBreaks",
+       std::u16string(32766, u'x') +
+           [] {
+             std::u16string breaks;
+             for (int i = 0; i < 40000; ++i) breaks += u"\r\n ";
+             return breaks;
+           }(),
+       false},
       {"leadingBreakCounts", u"\r\n" + std::u16string(32765, u'x'), true},
   };
   for (const auto& c : kCases) {

@@ -1,9 +1,10 @@
+#include "prototype/rules.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
 #include <vector>
 
-#include "prototype/rules.h"
 #include "test_text.h"
 
 namespace {
@@ -24,8 +25,7 @@ class PlainBoxes : public QualifierBoxes {
 // the whole click handling again at once, nested, and show its output.
 class ReportingBoxes : public PlainBoxes {
  public:
-  ReportingBoxes(std::array<int, 4> values, PrototypeState& state)
-      : PlainBoxes(values), state_(state) {}
+  ReportingBoxes(std::array<int, 4> values, PrototypeState& state) : PlainBoxes(values), state_(state) {}
   void SetValue(QualifierBox box, int value) override {
     if (values_[box] == value) return;
     values_[box] = value;
@@ -124,9 +124,13 @@ TEST(AccessFromSlider, MapsPositionsToLabels) {
     int value;
     std::u16string access;
   } kCases[] = {
-      {1, u"public:"}, {2, u"protected:"}, {3, u"private:"},
+      {1, u"public:"},
+      {2, u"protected:"},
+      {3, u"private:"},
       // Values the slider never gives fall to the last label.
-      {0, u"private:"}, {4, u"private:"}, {-1, u"private:"},
+      {0, u"private:"},
+      {4, u"private:"},
+      {-1, u"private:"},
   };
   for (const auto& c : kCases) EXPECT_EQ(AccessFromSlider(c.value), c.access) << c.value;
 }

@@ -12,8 +12,7 @@ inline void PrintTo(const std::u16string& text, std::ostream* out) {
       *out << static_cast<char>(c);
     } else {
       constexpr char kHex[] = "0123456789abcdef";
-      *out << "\\u" << kHex[(c >> 12) & 0xF] << kHex[(c >> 8) & 0xF] << kHex[(c >> 4) & 0xF]
-           << kHex[c & 0xF];
+      *out << "\\u" << kHex[(c >> 12) & 0xF] << kHex[(c >> 8) & 0xF] << kHex[(c >> 4) & 0xF] << kHex[c & 0xF];
     }
   }
   *out << '"';

@@ -1,6 +1,6 @@
-#include <QtTest>
-
 #include "window/toolkit.h"
+
+#include <QtTest>
 
 class ToolkitTest : public QObject {
   Q_OBJECT
@@ -17,14 +17,22 @@ class ToolkitTest : public QObject {
 void ToolkitTest::lineBreaksComeInAsCrLf_data() {
   QTest::addColumn<QString>("box");
   QTest::addColumn<QString>("system");
-  QTest::newRow("none") << "int a" << "int a";
-  QTest::newRow("lf") << "a\nb\n" << "a\r\nb\r\n";
-  QTest::newRow("crLfStaysOne") << "a\r\nb" << "a\r\nb";
-  QTest::newRow("loneCr") << "a\rb" << "a\r\nb";
-  QTest::newRow("crCr") << "a\r\rb" << "a\r\n\r\nb";
-  QTest::newRow("lfCr") << "a\n\rb" << "a\r\n\r\nb";
-  QTest::newRow("paragraphSeparator") << QString("a") + QChar(0x2029) + "b" << "a\r\nb";
-  QTest::newRow("lineSeparator") << QString("a") + QChar(0x2028) + "b" << "a\r\nb";
+  QTest::newRow("none") << "int a"
+                        << "int a";
+  QTest::newRow("lf") << "a\nb\n"
+                      << "a\r\nb\r\n";
+  QTest::newRow("crLfStaysOne") << "a\r\nb"
+                                << "a\r\nb";
+  QTest::newRow("loneCr") << "a\rb"
+                          << "a\r\nb";
+  QTest::newRow("crCr") << "a\r\rb"
+                        << "a\r\n\r\nb";
+  QTest::newRow("lfCr") << "a\n\rb"
+                        << "a\r\n\r\nb";
+  QTest::newRow("paragraphSeparator") << QString("a") + QChar(0x2029) + "b"
+                                      << "a\r\nb";
+  QTest::newRow("lineSeparator") << QString("a") + QChar(0x2028) + "b"
+                                 << "a\r\nb";
   QTest::newRow("tabAndNbspStay") << QString("\ta") + QChar(0xA0) << QString("\ta") + QChar(0xA0);
 }
 
@@ -37,10 +45,14 @@ void ToolkitTest::lineBreaksComeInAsCrLf() {
 void ToolkitTest::lineBreaksGoOutAsLf_data() {
   QTest::addColumn<QString>("system");
   QTest::addColumn<QString>("box");
-  QTest::newRow("crLf") << "public:\r\n   void toto(void) ;" << "public:\n   void toto(void) ;";
-  QTest::newRow("twoBreaks") << "a\r\n\r\nb" << "a\n\nb";
-  QTest::newRow("crCrLf") << "a\r\r\nb" << "a\r\nb";
-  QTest::newRow("surrogatePair") << QString::fromUtf8("f\xF0\x9F\x98\x80") << QString::fromUtf8("f\xF0\x9F\x98\x80");
+  QTest::newRow("crLf") << "public:\r\n   void toto(void) ;"
+                        << "public:\n   void toto(void) ;";
+  QTest::newRow("twoBreaks") << "a\r\n\r\nb"
+                             << "a\n\nb";
+  QTest::newRow("crCrLf") << "a\r\r\nb"
+                          << "a\r\nb";
+  QTest::newRow("surrogatePair") << QString::fromUtf8("f\xF0\x9F\x98\x80")
+                                 << QString::fromUtf8("f\xF0\x9F\x98\x80");
 }
 
 void ToolkitTest::lineBreaksGoOutAsLf() {

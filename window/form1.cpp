@@ -48,8 +48,8 @@ Control* Place(Control* control, const char* name, const QRect& geometry, const 
   return control;
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption,
-                  const QRect& geometry, const QFont& font) {
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, const QRect& geometry,
+                  const QFont& font) {
   auto* label = Place(new QLabel(caption, parent), name, geometry, font);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   // Legends and headings overlap the controls they describe by a few
@@ -69,8 +69,8 @@ QPlainTextEdit* MakeMultiLineBox(QWidget* parent, const char* name, const QRect&
   return box;
 }
 
-QLineEdit* MakeOneLineBox(QWidget* parent, const char* name, const QString& text,
-                          const QRect& geometry, const QFont& font) {
+QLineEdit* MakeOneLineBox(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
+                          const QFont& font) {
   auto* box = Place(new QLineEdit(parent), name, geometry, font);
   // The name and the return type have no length limit of their own.
   box->setMaxLength(std::numeric_limits<int>::max());
@@ -83,8 +83,8 @@ QLineEdit* MakeOneLineBox(QWidget* parent, const char* name, const QString& text
 Form1::Form1(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QStringLiteral("Prototype des fonctions en C++"));
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
   setFixedSize(Twips(17565), Twips(9075));
 
   CreateControls();
@@ -123,15 +123,19 @@ void Form1::CreateControls() {
   const QFont entry = MonoFont(kEntryPoints);
   const QFont caption = SansFont(kCaptionPoints);
   textnom = MakeOneLineBox(this, "textnom", QStringLiteral("toto"), TwipsRect(8760, 840, 7500, 465), entry);
-  Label4 = MakeLabel(this, "Label4", QStringLiteral("Nom de la fonction"), TwipsRect(6000, 840, 2655, 375), caption);
-  textRetour = MakeOneLineBox(this, "textRetour", QStringLiteral("void"), TwipsRect(8760, 360, 7500, 465), entry);
-  Label5 = MakeLabel(this, "Label5", QStringLiteral("Type de retour"), TwipsRect(6480, 360, 2175, 375), caption);
+  Label4 = MakeLabel(this, "Label4", QStringLiteral("Nom de la fonction"), TwipsRect(6000, 840, 2655, 375),
+                     caption);
+  textRetour =
+      MakeOneLineBox(this, "textRetour", QStringLiteral("void"), TwipsRect(8760, 360, 7500, 465), entry);
+  Label5 =
+      MakeLabel(this, "Label5", QStringLiteral("Type de retour"), TwipsRect(6480, 360, 2175, 375), caption);
   Label4->setAlignment(Qt::AlignRight | Qt::AlignTop);
   Label5->setAlignment(Qt::AlignRight | Qt::AlignTop);
 
   textParam = MakeMultiLineBox(this, "textParam", TwipsRect(7080, 2640, 6735, 3615), entry);
   textParam->setPlainText(ToBoxText(u"void\r\n"));
-  Label6 = MakeLabel(this, "Label6", QStringLiteral("Liste des paramètres"), TwipsRect(7080, 2280, 4335, 375), caption);
+  Label6 = MakeLabel(this, "Label6", QStringLiteral("Liste des paramètres"), TwipsRect(7080, 2280, 4335, 375),
+                     caption);
 
   Command1 = Place(new QPushButton(QStringLiteral("Validez"), this), "Command1",
                    TwipsRect(12360, 2040, 1335, 495), caption);
@@ -148,7 +152,8 @@ void Form1::CreateQualifierFrame() {
     const char* caption;
     int top;
     int width;
-  } kBoxes[] = {{"inline", 600, 2055}, {"virtual", 1200, 2055}, {"pure virtual", 1800, 2415}, {"const", 2400, 1815}};
+  } kBoxes[] = {
+      {"inline", 600, 2055}, {"virtual", 1200, 2055}, {"pure virtual", 1800, 2415}, {"const", 2400, 1815}};
   const QFont font = SansFont(kCaptionPoints, true);
   for (std::size_t i = 0; i < Check1.size(); ++i) {
     const auto& spec = kBoxes[i];
@@ -173,8 +178,8 @@ void Form1::DescribeForAccessibility() {
 }
 
 void Form1::SetTabOrder() {
-  QWidget* const order[] = {Slider1, Text1, textnom, textRetour, textParam, Command1,
-                            Check1[0], Check1[1], Check1[2], Check1[3]};
+  QWidget* const order[] = {Slider1,  Text1,     textnom,   textRetour, textParam,
+                            Command1, Check1[0], Check1[1], Check1[2],  Check1[3]};
   for (std::size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
 }
 
@@ -189,8 +194,7 @@ void Form1::ConnectHandlers() {
   // valueChanged covers a click on the groove, a drag and the keyboard.
   connect(Slider1, &QSlider::valueChanged, this, [this] { Dispatch([this] { Slider1_Click(); }); });
   connect(textnom, &QLineEdit::textChanged, this, [this] { Dispatch([this] { textnom_Change(); }); });
-  connect(textRetour, &QLineEdit::textChanged, this,
-          [this] { Dispatch([this] { textRetour_Change(); }); });
+  connect(textRetour, &QLineEdit::textChanged, this, [this] { Dispatch([this] { textRetour_Change(); }); });
   connect(Command1, &QPushButton::clicked, this, [this] { Dispatch([this] { Command1_Click(); }); });
 }
 

@@ -10,17 +10,13 @@ namespace {
 
 constexpr int kTwipsPerPixel = 15;
 
-bool IsQtLineBreak(char16_t c) {
-  return c == u'\n' || c == u'\r' || c == u'\u2028' || c == u'\u2029';
-}
+bool IsQtLineBreak(char16_t c) { return c == u'\n' || c == u'\r' || c == u'\u2028' || c == u'\u2029'; }
 
 std::u16string_view View(const QString& text) {
-  return {reinterpret_cast<const char16_t*>(text.utf16()),
-          static_cast<std::size_t>(text.size())};
+  return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
 }
 
-QFont FontOf(const QStringList& families, QFont::StyleHint hint, qreal points,
-             bool bold) {
+QFont FontOf(const QStringList& families, QFont::StyleHint hint, qreal points, bool bold) {
   QFont font;
   font.setFamilies(families);
   font.setStyleHint(hint);
@@ -31,22 +27,20 @@ QFont FontOf(const QStringList& families, QFont::StyleHint hint, qreal points,
 
 }  // namespace
 
-int Twips(int twips) {
-  return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
-}
+int Twips(int twips) { return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel)); }
 
 QRect TwipsRect(int left, int top, int width, int height) {
   return {Twips(left), Twips(top), Twips(width), Twips(height)};
 }
 
 QFont SansFont(qreal points, bool bold) {
-  return FontOf({QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Arial Narrow")},
-                QFont::SansSerif, points, bold);
+  return FontOf({QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Arial Narrow")}, QFont::SansSerif,
+                points, bold);
 }
 
 QFont MonoFont(qreal points) {
-  QFont font = FontOf({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")},
-                      QFont::Monospace, points, false);
+  QFont font = FontOf({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")}, QFont::Monospace,
+                      points, false);
   font.setFixedPitch(true);
   return font;
 }
@@ -102,8 +96,6 @@ int CheckBoxArray::Value(QualifierBox box) const {
 }
 
 void CheckBoxArray::SetValue(QualifierBox box, int value) {
-  const Qt::CheckState state = value == 0   ? Qt::Unchecked
-                               : value == 1 ? Qt::Checked
-                                            : Qt::PartiallyChecked;
+  const Qt::CheckState state = value == 0 ? Qt::Unchecked : value == 1 ? Qt::Checked : Qt::PartiallyChecked;
   boxes_[box]->setCheckState(state);
 }
