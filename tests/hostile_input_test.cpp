@@ -105,6 +105,10 @@ void HostileInputTest::awkwardCharactersInTheName_data() {
                         << "public:\n   void \tf\t(void) ;";
   QTest::newRow("surrogatePairs") << kGrin + "f" + kGrin
                                   << "public:\n   void " + kGrin + "f" + kGrin + "(void) ;";
+  // A line break that the one-line box lets in stays one line break.
+  QTest::newRow("loneLf") << "f\ng" << "public:\n   void f\ng(void) ;";
+  QTest::newRow("loneCr") << "f\rg" << "public:\n   void f\ng(void) ;";
+  QTest::newRow("crLf") << "f\r\ng" << "public:\n   void f\ng(void) ;";
   QTest::newRow("nul") << QString("f") + QChar(0) + "g"
                        << "public:\n   void f" + QString(QChar(0)) + "g(void) ;";
   QTest::newRow("noBreakSpace") << QString("f") + QChar(0xA0)
