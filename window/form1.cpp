@@ -65,6 +65,9 @@ QPlainTextEdit* MakeMultiLineBox(QWidget* parent, const char* name, const QRect&
   box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
   box->setTabChangesFocus(true);
+  // Wrapping at word boundaries lays a long line without spaces (a pasted
+  // name, say) out again for seconds at every refresh; wrapping anywhere at
+  // the box's width keeps each refresh fast.
   box->setWordWrapMode(QTextOption::WrapAnywhere);
   return box;
 }
