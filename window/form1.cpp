@@ -11,6 +11,7 @@
 #include <QSlider>
 #include <exception>
 #include <limits>
+#include <new>
 
 #include "prototype/parameters.h"
 #include "prototype/rules.h"
@@ -204,6 +205,8 @@ void Form1::ConnectHandlers() {
 void Form1::Dispatch(const std::function<void()>& handler) {
   try {
     handler();
+  } catch (const std::bad_alloc&) {
+    ReportError(QStringLiteral("Mémoire insuffisante."));
   } catch (const std::exception& error) {
     ReportError(QString::fromUtf8(error.what()));
   } catch (...) {
