@@ -94,7 +94,6 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   CreateControls();
   DescribeForAccessibility();
   SetTabOrder();
-  boxes_ = std::make_unique<CheckBoxArray>(Check1);
   Dispatch([this] { Form_Load(); });
   ConnectHandlers();
   Slider1->setFocus();
@@ -160,10 +159,10 @@ void Form1::CreateQualifierFrame() {
       {"inline", 600, 2055}, {"virtual", 1200, 2055}, {"pure virtual", 1800, 2415}, {"const", 2400, 1815}};
   const QFont font = SansFont(kCaptionPoints, true);
   for (std::size_t i = 0; i < Check1.size(); ++i) {
-    const auto& spec = kBoxes[i];
+    const auto& place = kBoxes[i];
     const QByteArray name = "Check1_" + QByteArray::number(static_cast<int>(i));
-    auto* box = Place(new QCheckBox(QLatin1String(spec.caption), Frame1), name.constData(),
-                      TwipsRect(600, spec.top, spec.width, 615), font);
+    auto* box = Place(new QCheckBox(QLatin1String(place.caption), Frame1), name.constData(),
+                      TwipsRect(600, place.top, place.width, 615), font);
     SetTextColour(box, kDarkBlue);
     Check1[i] = box;
   }
@@ -234,7 +233,7 @@ void Form1::RefreshPrototype() {
 }
 
 void Form1::Check1_Click(int /*index*/) {
-  ApplyQualifiers(state_, *boxes_);  // all four boxes are read every time
+  ApplyQualifiers(state_, boxes_);  // all four boxes are read every time
   RefreshPrototype();
 }
 

@@ -3,7 +3,6 @@
 #include <QWidget>
 #include <array>
 #include <functional>
-#include <memory>
 #include <optional>
 
 #include "prototype/prototype_state.h"
@@ -64,6 +63,6 @@ class Form1 : public QWidget {
   QGroupBox* Frame1 = nullptr;
   std::array<QCheckBox*, 4> Check1{};
 
-  std::unique_ptr<CheckBoxArray> boxes_;
+  CheckBoxArray boxes_{Check1};
   std::optional<Colour> shownColour_;  // the output colour last applied
 };

@@ -66,12 +66,8 @@ std::u16string FromBoxText(const QString& text) {
 }
 
 QString ToBoxText(std::u16string_view text) {
-  QString out;
-  out.reserve(static_cast<qsizetype>(text.size()));
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == kCarriageReturn && i + 1 < text.size() && text[i + 1] == kLineFeed) continue;
-    out += QChar(text[i]);
-  }
+  QString out = QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+  out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   return out;
 }
 

@@ -45,11 +45,12 @@ std::u16string ReadBox(const QPlainTextEdit& box);
 // from here emits no click: this access is of the plain kind.
 class CheckBoxArray : public QualifierBoxes {
  public:
+  // Reads the boxes through `boxes`, which must outlive this access.
   explicit CheckBoxArray(const std::array<QCheckBox*, 4>& boxes);
   int Value(QualifierBox box) const override;
   void SetValue(QualifierBox box, int value) override;
   bool ReportsChanges() const override { return false; }
 
  private:
-  std::array<QCheckBox*, 4> boxes_;
+  const std::array<QCheckBox*, 4>& boxes_;
 };
