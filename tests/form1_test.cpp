@@ -319,12 +319,17 @@ void Form1Test::qualifierClicks() {
   QFETCH(QList<int>, clicks);
   QFETCH(QList<bool>, checked);
   QFETCH(QString, line2);
-  Form1 form;
-  form.show();
-  for (const int box : clicks) ClickBox(form, box);
-  for (int i = 0; i < 4; ++i) QCOMPARE(Box(form, i)->isChecked(), checked[i]);
-  QCOMPARE(OutputLine(form, 1), line2);
-  QCOMPARE(OutputColour(form), kGreenText);
+  // An assistive tool's toggle must give what a click gives.
+  for (const bool assistive : {false, true}) {
+    Form1 form;
+    form.show();
+    for (const int box : clicks) assistive ? ToggleAccessibly(form, box) : ClickBox(form, box);
+    for (int i = 0; i < 4; ++i) {
+      QCOMPARE(Box(form, i)->checkState(), checked[i] ? Qt::Checked : Qt::Unchecked);
+    }
+    QCOMPARE(OutputLine(form, 1), line2);
+    QCOMPARE(OutputColour(form), kGreenText);
+  }
 }
 
 namespace {
@@ -382,12 +387,19 @@ void Form1Test::sliderDragSetsAccess() {
 void Form1Test::sliderKeyboardSetsAccess() {
   Form1 form;
   auto* slider = Find<QSlider>(form, "Slider1");
-  QTest::keyClick(slider, Qt::Key_Right);
-  QCOMPARE(OutputLine(form, 0), QString("protected:"));
-  QTest::keyClick(slider, Qt::Key_End);
-  QCOMPARE(OutputLine(form, 0), QString("private:"));
-  QTest::keyClick(slider, Qt::Key_Home);
-  QCOMPARE(OutputLine(form, 0), QString("public:"));
+  QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(slider);
+  const struct {
+    Qt::Key key;
+    const char* access;
+    const char* spoken;  // what a screen reader reads besides the number
+  } kSteps[] = {{Qt::Key_Right, "protected:", "protected"},
+                {Qt::Key_End, "private:", "private"},
+                {Qt::Key_Home, "public:", "public"}};
+  for (const auto& step : kSteps) {
+    QTest::keyClick(slider, step.key);
+    QCOMPARE(OutputLine(form, 0), QString(step.access));
+    QCOMPARE(accessible->text(QAccessible::Description), QString(step.spoken));
+  }
   QCOMPARE(OutputColour(form), kGreenText);
 }
 

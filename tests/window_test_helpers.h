@@ -3,6 +3,7 @@
 // Small helpers shared by the window tests: find controls by name, read the
 // output box, and answer the modal message box a handler may open.
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
@@ -45,6 +46,13 @@ inline QCheckBox* Box(const Form1& form, int index) {
 inline void ClickBox(const Form1& form, int index) {
   QCheckBox* box = Box(form, index);
   QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2));
+}
+
+// Toggles a check box through its accessibility action, as a screen reader
+// or voice control does.
+inline void ToggleAccessibly(const Form1& form, int index) {
+  QAccessibleInterface* box = QAccessible::queryAccessibleInterface(Box(form, index));
+  box->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
 }
 
 // Closes every modal message box that opens while it lives, keeping the

@@ -176,8 +176,16 @@ void Form1::DescribeForAccessibility() {
   textRetour->setAccessibleName(Label5->text());
   textParam->setAccessibleName(Label6->text());
   Slider1->setAccessibleName(QStringLiteral("Accès : 1 public, 2 protected, 3 private"));
+  DescribeSliderPosition();
   Text1->setAccessibleName(QStringLiteral("Prototype de la fonction"));
   Text1->setAccessibleDescription(QStringLiteral("La déclaration composée, prête à copier"));
+}
+
+// Screen readers read the slider as a bare number; its description carries
+// the word of the current position, and Qt announces each change of it.
+void Form1::DescribeSliderPosition() {
+  const QLabel* legends[] = {Label1, Label2, Label3};
+  Slider1->setAccessibleDescription(legends[Slider1->value() - Slider1->minimum()]->text());
 }
 
 void Form1::SetTabOrder() {
@@ -189,13 +197,15 @@ void Form1::SetTabOrder() {
 void Form1::ConnectHandlers() {
   for (std::size_t i = 0; i < Check1.size(); ++i) {
     const int index = static_cast<int>(i);
-    // clicked comes from the user alone: the box access handed to the
-    // qualifier rule is of the plain kind, so no handler runs nested.
-    connect(Check1[i], &QCheckBox::clicked, this,
+    // Every change of a box's state counts, whoever made it: a click, the
+    // keyboard, an assistive tool's toggle, or the qualifier rule itself
+    // (which then runs this handler again, nested).
+    connect(Check1[i], &QCheckBox::stateChanged, this,
             [this, index] { Dispatch([this, index] { Check1_Click(index); }); });
   }
   // valueChanged covers a click on the groove, a drag and the keyboard.
   connect(Slider1, &QSlider::valueChanged, this, [this] { Dispatch([this] { Slider1_Click(); }); });
+  connect(Slider1, &QSlider::valueChanged, this, &Form1::DescribeSliderPosition);
   connect(textnom, &QLineEdit::textChanged, this, [this] { Dispatch([this] { textnom_Change(); }); });
   connect(textRetour, &QLineEdit::textChanged, this, [this] { Dispatch([this] { textRetour_Change(); }); });
   connect(Command1, &QPushButton::clicked, this, [this] { Dispatch([this] { Command1_Click(); }); });

@@ -34,6 +34,7 @@ class Form1 : public QWidget {
   void CreateControls();
   void CreateQualifierFrame();
   void DescribeForAccessibility();
+  void DescribeSliderPosition();
   void SetTabOrder();
   void ConnectHandlers();
   void ReportError(const QString& message);

@@ -42,14 +42,15 @@ std::u16string ReadBox(const QLineEdit& box);
 std::u16string ReadBox(const QPlainTextEdit& box);
 
 // The four qualifier boxes as the prototype logic sees them. Setting a box
-// from here emits no click: this access is of the plain kind.
+// to a new value emits its stateChanged at once, as a user click does: this
+// access is of the reporting kind.
 class CheckBoxArray : public QualifierBoxes {
  public:
   // Reads the boxes through `boxes`, which must outlive this access.
   explicit CheckBoxArray(const std::array<QCheckBox*, 4>& boxes);
   int Value(QualifierBox box) const override;
   void SetValue(QualifierBox box, int value) override;
-  bool ReportsChanges() const override { return false; }
+  bool ReportsChanges() const override { return true; }
 
  private:
   const std::array<QCheckBox*, 4>& boxes_;
