@@ -33,12 +33,23 @@ std::u16string JoinTrimmedLines(std::u16string_view text) {
   return list;
 }
 
+// A count as French writes it, in UTF-8: thousands apart by a narrow
+// no-break space, as in "32 766".
+std::string FrenchCount(std::size_t count) {
+  const std::string digits = std::to_string(count);
+  std::string text;
+  for (std::size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) text += "\u202F";
+    text += digits[i];
+  }
+  return text;
+}
+
 }  // namespace
 
 OverflowError::OverflowError(std::size_t length)
-    : std::overflow_error("Dépassement de capacité : le texte des paramètres compte " +
-                          std::to_string(length) + " caractères, " + std::to_string(kLongestParameterText) +
-                          " au plus.") {}
+    : std::overflow_error("Dépassement de capacité\u00A0: le texte des paramètres compte " + FrenchCount(length) +
+                          " caractères, " + FrenchCount(kLongestParameterText) + " au plus.") {}
 
 std::u16string_view Trim(std::u16string_view text) {
   const auto first = text.find_first_not_of(kSpace);

@@ -7,8 +7,8 @@
 
 #include "prototype_state.h"
 
-// The parameter scan counts with 16-bit signed integers: a text of this many
-// code units or more (once trimmed) cannot be scanned.
+// The parameter scan counts with 16-bit signed integers: the longest text it
+// accepts (once trimmed) has this many code units; one more overflows.
 inline constexpr std::size_t kLongestParameterText = 32766;
 
 // Raised when the parameter text is too long for the scan.

@@ -4,10 +4,13 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenu>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <memory>
 #include <stdexcept>
 
+#include "window/application.h"
 #include "window_test_helpers.h"
 
 namespace {
@@ -44,6 +47,8 @@ class Form1Test : public QObject {
   Q_OBJECT
 
  private slots:
+  void missingTranslationKeepsQtEnglish();
+  void applicationIsFrenchWithItsIcon();
   void windowIsFixedAndTitled();
   void controlsStandInPlace_data();
   void controlsStandInPlace();
@@ -72,6 +77,34 @@ class Form1Test : public QObject {
   void spaceOnTheFocusedButtonValidates();
   void overflowIsReportedAndSurvived();
 };
+
+namespace {
+
+QStringList ContextMenuEntries(const Form1& form) {
+  const std::unique_ptr<QMenu> menu(Find<QLineEdit>(form, "textnom")->createStandardContextMenu());
+  QStringList entries;
+  for (const QAction* action : menu->actions()) entries << action->text().section(u'\t', 0, 0);
+  return entries;
+}
+
+}  // namespace
+
+// Runs before the translation is installed: Qt's strings stay English and
+// the program goes on.
+void Form1Test::missingTranslationKeepsQtEnglish() {
+  QVERIFY(!InstallQtFrench(QStringLiteral("/nonexistent")));
+  Form1 form;
+  QVERIFY(ContextMenuEntries(form).contains("&Paste"));
+}
+
+void Form1Test::applicationIsFrenchWithItsIcon() {
+  PrepareApplication();
+  // A path to a missing resource still makes a non-null QIcon: ask for pixels.
+  QVERIFY(!QApplication::windowIcon().pixmap(32).isNull());
+  Form1 form;
+  const QStringList entries = ContextMenuEntries(form);
+  QVERIFY2(entries.contains("Co&ller") && entries.contains("Tout sélectionner"), qPrintable(entries.join(", ")));
+}
 
 void Form1Test::windowIsFixedAndTitled() {
   Form1 form;

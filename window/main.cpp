@@ -1,12 +1,11 @@
 #include <QApplication>
-#include <QIcon>
 
+#include "window/application.h"
 #include "window/form1.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/cxxproto/cxxproto.png")));
-  QGuiApplication::setDesktopFileName(QStringLiteral("cxxproto"));
+  PrepareApplication();
   Form1 form;
   form.show();
   return app.exec();

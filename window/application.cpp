@@ -1,0 +1,20 @@
+#include "window/application.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QTranslator>
+
+bool InstallQtFrench(const QString& directory) {
+  auto* translator = new QTranslator(QCoreApplication::instance());
+  if (!translator->load(QStringLiteral("qtbase_fr"), directory)) {
+    delete translator;
+    return false;
+  }
+  return QCoreApplication::installTranslator(translator);
+}
+
+void PrepareApplication() {
+  InstallQtFrench();
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/cxxproto/cxxproto.png")));
+  QGuiApplication::setDesktopFileName(QStringLiteral("cxxproto"));
+}
