@@ -69,6 +69,7 @@ class Form1Test : public QObject {
   void sliderClicksSetAccessAndColour();
   void sliderDragSetsAccess();
   void sliderKeyboardSetsAccess();
+  void colouredTextFollowsTheTheme();
 
   void validezTakesTheParameters_data();
   void validezTakesTheParameters();
@@ -434,6 +435,60 @@ void Form1Test::sliderKeyboardSetsAccess() {
     QCOMPARE(accessible->text(QAccessible::Description), QString(step.spoken));
   }
   QCOMPARE(OutputColour(form), kGreenText);
+}
+
+namespace {
+
+// Adwaita's dark palette, as Qt's GTK 3 theme hands it over.
+QPalette DarkPalette() {
+  QPalette dark(QColor(0x32, 0x32, 0x32));
+  dark.setColor(QPalette::Window, QColor(0x32, 0x32, 0x32));
+  dark.setColor(QPalette::Base, QColor(0x24, 0x24, 0x24));
+  for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+    dark.setColor(role, QColor(0xf0, 0xf0, 0xf0));
+  }
+  return dark;
+}
+
+}  // namespace
+
+// On a light palette the coloured texts keep their exact colours; on a dark
+// one each keeps its hue and reaches its contrast over what lies behind it.
+void Form1Test::colouredTextFollowsTheTheme() {
+  const QPalette light = QApplication::palette();
+  Form1 form;
+  form.show();  // a new palette reaches a window's widgets through its native window
+  auto* slider = Find<QSlider>(form, "Slider1");
+  const struct {
+    const char* name;
+    int position;  // of the slider, for the output box
+    QColor designed;
+    QPalette::ColorRole behind;
+    double contrast;
+  } kTexts[] = {{"Label1", 1, kGreenText, QPalette::Window, 3},
+                {"Label2", 1, kOrangeText, QPalette::Window, 3},
+                {"Label3", 1, kRedText, QPalette::Window, 3},
+                {"Check1_0", 1, kDarkBlueText, QPalette::Window, 3},
+                {"Check1_3", 1, kDarkBlueText, QPalette::Window, 3},
+                {"Text1", 1, kGreenText, QPalette::Base, 4.5},
+                {"Text1", 2, kOrangeText, QPalette::Base, 4.5},
+                {"Text1", 3, kRedText, QPalette::Base, 4.5}};
+  for (const bool dark : {true, false}) {
+    QApplication::setPalette(dark ? DarkPalette() : light);
+    QApplication::processEvents();  // the window takes its new palette
+    for (const auto& text : kTexts) {
+      slider->setValue(text.position);
+      const QWidget* control = Find(form, text.name);
+      const QColor shown = control->palette().color(control->foregroundRole());
+      const QString where = QStringLiteral("%1 at %2").arg(text.name).arg(text.position);
+      if (!dark) {
+        QCOMPARE(shown, text.designed);
+        continue;
+      }
+      QVERIFY2(ContrastRatio(shown, control->palette().color(text.behind)) >= text.contrast, qPrintable(where));
+      QVERIFY2(shown.hslHue() == text.designed.hslHue(), qPrintable(where));
+    }
+  }
 }
 
 void Form1Test::validezTakesTheParameters_data() {

@@ -11,6 +11,8 @@ class ToolkitTest : public QObject {
   void lineBreaksGoOutAsLf_data();
   void lineBreaksGoOutAsLf();
   void coloursMapFromBgr();
+  void contrastIsWcags_data();
+  void contrastIsWcags();
   void twipsRoundToPixels();
 };
 
@@ -66,6 +68,24 @@ void ToolkitTest::coloursMapFromBgr() {
   QCOMPARE(ToQColor(kOrange), QColor(255, 128, 0));
   QCOMPARE(ToQColor(kRed), QColor(192, 0, 0));
   QCOMPARE(ToQColor(kDarkBlue), QColor(0, 0, 192));
+}
+
+void ToolkitTest::contrastIsWcags_data() {
+  QTest::addColumn<QColor>("text");
+  QTest::addColumn<QColor>("background");
+  QTest::addColumn<double>("ratio");
+  QTest::newRow("blackOnWhite") << QColor(Qt::black) << QColor(Qt::white) << 21.0;
+  QTest::newRow("whiteOnBlack") << QColor(Qt::white) << QColor(Qt::black) << 21.0;
+  QTest::newRow("same") << QColor(0, 128, 0) << QColor(0, 128, 0) << 1.0;
+  QTest::newRow("greenOnWhite") << QColor(0, 128, 0) << QColor(Qt::white) << 5.14;
+  QTest::newRow("orangeOnWhite") << QColor(255, 128, 0) << QColor(Qt::white) << 2.52;
+}
+
+void ToolkitTest::contrastIsWcags() {
+  QFETCH(QColor, text);
+  QFETCH(QColor, background);
+  QFETCH(double, ratio);
+  QCOMPARE(qRound(ContrastRatio(text, background) * 100) / 100.0, ratio);
 }
 
 void ToolkitTest::twipsRoundToPixels() {

@@ -22,6 +22,11 @@ constexpr qreal kCaptionPoints = 15;
 constexpr qreal kEntryPoints = 14.25;
 constexpr qreal kOutputPoints = 15.75;
 
+// Least WCAG contrast of coloured text on a dark palette: the bold 15-point
+// legends and captions count as large text, the output box's text does not.
+constexpr double kLargeTextContrast = 3.0;
+constexpr double kOutputContrast = 4.5;
+
 // A click on the slider's groove moves the handle straight to the nearest
 // position instead of stepping one page towards the click.
 class JumpToClickStyle : public QProxyStyle {
@@ -33,11 +38,11 @@ class JumpToClickStyle : public QProxyStyle {
   }
 };
 
-void SetTextColour(QWidget* widget, Colour colour) {
+void SetTextColour(QWidget* widget, const QColor& colour) {
   QPalette palette = widget->palette();
-  palette.setColor(QPalette::WindowText, ToQColor(colour));
-  palette.setColor(QPalette::ButtonText, ToQColor(colour));
-  palette.setColor(QPalette::Text, ToQColor(colour));
+  palette.setColor(QPalette::WindowText, colour);
+  palette.setColor(QPalette::ButtonText, colour);
+  palette.setColor(QPalette::Text, colour);
   widget->setPalette(palette);
 }
 
@@ -92,6 +97,7 @@ Form1::Form1(QWidget* parent) : QWidget(parent) {
   setFixedSize(Twips(17565), Twips(9075));
 
   CreateControls();
+  ShowCaptionColours();
   DescribeForAccessibility();
   SetTabOrder();
   Dispatch([this] { Form_Load(); });
@@ -117,9 +123,6 @@ void Form1::CreateControls() {
   Label1 = MakeLabel(this, "Label1", QStringLiteral("public"), TwipsRect(240, 240, 975, 495), legend);
   Label2 = MakeLabel(this, "Label2", QStringLiteral("protected"), TwipsRect(1680, 240, 1455, 495), legend);
   Label3 = MakeLabel(this, "Label3", QStringLiteral("private"), TwipsRect(3720, 225, 1335, 495), legend);
-  SetTextColour(Label1, kGreen);
-  SetTextColour(Label2, kOrange);
-  SetTextColour(Label3, kRed);
 
   Text1 = MakeMultiLineBox(this, "Text1", TwipsRect(360, 6720, 16935, 2055), MonoFont(kOutputPoints));
 
@@ -163,9 +166,41 @@ void Form1::CreateQualifierFrame() {
     const QByteArray name = "Check1_" + QByteArray::number(static_cast<int>(i));
     auto* box = Place(new QCheckBox(QLatin1String(place.caption), Frame1), name.constData(),
                       TwipsRect(600, place.top, place.width, 615), font);
-    SetTextColour(box, kDarkBlue);
     Check1[i] = box;
   }
+}
+
+void Form1::ShowCaptionColours() {
+  ShowColour(Label1, kGreen, QPalette::Window, kLargeTextContrast);
+  ShowColour(Label2, kOrange, QPalette::Window, kLargeTextContrast);
+  ShowColour(Label3, kRed, QPalette::Window, kLargeTextContrast);
+  for (QCheckBox* box : Check1) ShowColour(box, kDarkBlue, QPalette::Window, kLargeTextContrast);
+}
+
+void Form1::ShowOutputColour() {
+  const Colour colour = AccessColor(state_.access);
+  if (shownColour_ == colour) return;
+  ShowColour(Text1, colour, QPalette::Base, kOutputContrast);
+  shownColour_ = colour;
+}
+
+// The designed colour on a light palette; on a dark one, the same hue made
+// legible over the colour behind the text. The controls take that colour
+// from the window's palette, which reaches them only after the window's
+// own change event: read it here.
+void Form1::ShowColour(QWidget* widget, Colour colour, QPalette::ColorRole background, double minimumContrast) {
+  const QColor behind = palette().color(background);
+  SetTextColour(widget, LegibleColour(colour, behind, IsDarkPalette(palette()), minimumContrast));
+}
+
+// A new palette (the desktop switched between light and dark themes, say)
+// gives the coloured texts new backgrounds.
+void Form1::changeEvent(QEvent* event) {
+  QWidget::changeEvent(event);
+  if (event->type() != QEvent::PaletteChange) return;
+  ShowCaptionColours();
+  shownColour_.reset();
+  ShowOutputColour();
 }
 
 void Form1::DescribeForAccessibility() {
@@ -235,11 +270,7 @@ void Form1::Form_Load() {
 
 void Form1::RefreshPrototype() {
   Text1->setPlainText(ToBoxText(ComposePrototype(state_)));
-  const Colour colour = AccessColor(state_.access);
-  if (shownColour_ != colour) {
-    SetTextColour(Text1, colour);
-    shownColour_ = colour;
-  }
+  ShowOutputColour();
 }
 
 void Form1::Check1_Click(int /*index*/) {

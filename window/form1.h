@@ -30,9 +30,15 @@ class Form1 : public QWidget {
 
   const PrototypeState& State() const { return state_; }
 
+ protected:
+  void changeEvent(QEvent* event) override;
+
  private:
   void CreateControls();
   void CreateQualifierFrame();
+  void ShowCaptionColours();
+  void ShowOutputColour();
+  void ShowColour(QWidget* widget, Colour colour, QPalette::ColorRole background, double minimumContrast);
   void DescribeForAccessibility();
   void DescribeSliderPosition();
   void SetTabOrder();

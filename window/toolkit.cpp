@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextDocument>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -23,6 +24,15 @@ QFont FontOf(const QStringList& families, QFont::StyleHint hint, qreal points, b
   font.setPointSizeF(points);
   font.setWeight(bold ? QFont::Bold : QFont::Normal);
   return font;
+}
+
+// The relative luminance of WCAG 2: 0 for black, 1 for white.
+double Luminance(const QColor& colour) {
+  const auto linear = [](double channel) {
+    return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+  };
+  const QColor rgb = colour.toRgb();
+  return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) + 0.0722 * linear(rgb.blueF());
 }
 
 }  // namespace
@@ -48,6 +58,34 @@ QFont MonoFont(qreal points) {
 QColor ToQColor(Colour colour) {
   return QColor(static_cast<int>(colour & 0xFF), static_cast<int>((colour >> 8) & 0xFF),
                 static_cast<int>((colour >> 16) & 0xFF));
+}
+
+double ContrastRatio(const QColor& a, const QColor& b) {
+  const double first = Luminance(a);
+  const double second = Luminance(b);
+  return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+bool IsDarkPalette(const QPalette& palette) {
+  return Luminance(palette.color(QPalette::Window)) < Luminance(palette.color(QPalette::WindowText));
+}
+
+QColor LegibleColour(Colour designed, const QColor& background, bool darkPalette, double minimumContrast) {
+  const QColor colour = ToQColor(designed);
+  if (!darkPalette || ContrastRatio(colour, background) >= minimumContrast) return colour;
+  // Lightness raises luminance steadily at a fixed hue and saturation:
+  // halve the interval until the first lightness that reaches the contrast.
+  // Candidates are rounded to the 8 bits a screen shows.
+  const auto withLightness = [&colour](float lightness) {
+    return QColor(QColor::fromHslF(colour.hslHueF(), colour.hslSaturationF(), lightness).rgb());
+  };
+  float tooDark = colour.lightnessF();
+  float legible = 1.0f;
+  for (int step = 0; step < 16; ++step) {
+    const float middle = (tooDark + legible) / 2;
+    (ContrastRatio(withLightness(middle), background) >= minimumContrast ? legible : tooDark) = middle;
+  }
+  return withLightness(legible);
 }
 
 std::u16string FromBoxText(const QString& text) {

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QRect>
 #include <QString>
 #include <array>
@@ -29,6 +30,19 @@ QFont SansFont(qreal points, bool bold = false);
 QFont MonoFont(qreal points);
 
 QColor ToQColor(Colour colour);
+
+// The WCAG 2 contrast ratio of two colours, from 1 (the same) to 21 (black
+// on white).
+double ContrastRatio(const QColor& a, const QColor& b);
+
+// True when `palette` shows light text on a dark background.
+bool IsDarkPalette(const QPalette& palette);
+
+// The colour to show text designed in `designed` over `background`: on a
+// light palette `designed` itself; on a dark one the same hue, lightened
+// just enough to reach `minimumContrast` against `background` (or to white,
+// when even that falls short).
+QColor LegibleColour(Colour designed, const QColor& background, bool darkPalette, double minimumContrast);
 
 // Text coming in from a box: every line break Qt may hold (LF, CR, CR LF,
 // U+2028, U+2029) becomes exactly one CR LF.
