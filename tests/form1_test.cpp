@@ -581,5 +581,5 @@ void Form1Test::overflowIsReportedAndSurvived() {
   QCOMPARE(OutputLine(form, 1), "   void tot(" + QString(32766, u'x') + ") ;");
 }
 
-QTEST_MAIN(Form1Test)
+WINDOW_TEST_MAIN(Form1Test)
 #include "form1_test.moc"

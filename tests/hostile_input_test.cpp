@@ -154,5 +154,5 @@ void HostileInputTest::awkwardCharactersInTheParameters() {
   QVERIFY(SurrogatesPaired(Output(form)));
 }
 
-QTEST_MAIN(HostileInputTest)
+WINDOW_TEST_MAIN(HostileInputTest)
 #include "hostile_input_test.moc"

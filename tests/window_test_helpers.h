@@ -1,7 +1,7 @@
 #pragma once
 
 // Small helpers shared by the window tests: find controls by name, read the
-// output box, and answer the modal message box a handler may open.
+// output box, and close the modal message boxes a handler may open.
 
 #include <QAccessible>
 #include <QApplication>
@@ -55,22 +55,54 @@ inline void ToggleAccessibly(const Form1& form, int index) {
   box->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
 }
 
-// Closes every modal message box that opens while it lives, keeping the
-// texts it showed.
-class MessageBoxCloser {
+// Closes every modal message box as soon as it opens. While a
+// MessageBoxCloser lives the box was expected and its text is kept; any
+// other box is an error report nobody expected, and the running test fails
+// at once rather than wait for a click that never comes.
+class MessageBoxWatch {
  public:
-  MessageBoxCloser() {
+  MessageBoxWatch() {
+    current = this;
     timer_.setInterval(5);
-    QObject::connect(&timer_, &QTimer::timeout, [this] {
-      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-        texts.append(box->text());
-        box->accept();
-      }
-    });
+    QObject::connect(&timer_, &QTimer::timeout, [this] { CloseOpenBox(); });
     timer_.start();
   }
-  QStringList texts;
+  ~MessageBoxWatch() { current = nullptr; }
+
+  static inline MessageBoxWatch* current = nullptr;
+  QStringList* expectedTexts = nullptr;
 
  private:
+  void CloseOpenBox() {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    if (expectedTexts) {
+      expectedTexts->append(box->text());
+    } else {
+      QTest::qFail(qPrintable("unexpected message box: " + box->text()), __FILE__, __LINE__);
+    }
+    box->accept();
+  }
+
   QTimer timer_;
 };
+
+// Expects the message boxes that open while it lives, keeping their texts.
+class MessageBoxCloser {
+ public:
+  MessageBoxCloser() { MessageBoxWatch::current->expectedTexts = &texts; }
+  ~MessageBoxCloser() { MessageBoxWatch::current->expectedTexts = nullptr; }
+  MessageBoxCloser(const MessageBoxCloser&) = delete;
+  MessageBoxCloser& operator=(const MessageBoxCloser&) = delete;
+
+  QStringList texts;
+};
+
+// QTEST_MAIN, with a MessageBoxWatch for the whole run.
+#define WINDOW_TEST_MAIN(TestClass)         \
+  int main(int argc, char* argv[]) {        \
+    QApplication app(argc, argv);           \
+    MessageBoxWatch watch;                  \
+    TestClass test;                         \
+    return QTest::qExec(&test, argc, argv); \
+  }
