@@ -16,5 +16,5 @@ bool InstallQtFrench(const QString& directory) {
 void PrepareApplication() {
   InstallQtFrench();
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/cxxproto/cxxproto.png")));
-  QGuiApplication::setDesktopFileName(QStringLiteral("cxxproto"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.cxxproto.cxxproto"));
 }
