@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The cxxproto developers
+// SPDX-License-Identifier: MIT
+
 // The startup floor: a window with the same seventeen Qt widgets as cxxproto,
 // at the same places, with the same start texts, fonts and colours, and no
 // logic at all. bench/startup launches it side by side with cxxproto.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The cxxproto developers
+// SPDX-License-Identifier: MIT
+
 // The cost of one keystroke in the name box, from the edit through the
 // handler, the composition and the refresh until the window has repainted,
 // against two floors measured in the same window:

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The cxxproto developers
+// SPDX-License-Identifier: MIT
+
 // Times BuildParameterList on texts of the shapes a user may type or paste.
 // The "per_unit" counter is the time per code unit of the raw text.
 

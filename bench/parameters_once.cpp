@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The cxxproto developers
+// SPDX-License-Identifier: MIT
+
 // Builds one parameter text and normalises it once, for instruction counts
 // under callgrind (bench/instructions), which counts BuildParameterList
 // alone.

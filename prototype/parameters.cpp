@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The cxxproto developers
+// SPDX-License-Identifier: MIT
+
 #include "parameters.h"
 
 #include <string>
@@ -48,8 +51,9 @@ std::string FrenchCount(std::size_t count) {
 }  // namespace
 
 OverflowError::OverflowError(std::size_t length)
-    : std::overflow_error("Dépassement de capacité\u00A0: le texte des paramètres compte " + FrenchCount(length) +
-                          " caractères, " + FrenchCount(kLongestParameterText) + " au plus.") {}
+    : std::overflow_error("Dépassement de capacité\u00A0: le texte des paramètres compte " +
+                          FrenchCount(length) + " caractères, " + FrenchCount(kLongestParameterText) +
+                          " au plus.") {}
 
 std::u16string_view Trim(std::u16string_view text) {
   const auto first = text.find_first_not_of(kSpace);

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The cxxproto developers
+// SPDX-License-Identifier: MIT
+
 #include <QAccessible>
 #include <QClipboard>
 #include <QFontInfo>
@@ -104,7 +107,8 @@ void Form1Test::applicationIsFrenchWithItsIcon() {
   QVERIFY(!QApplication::windowIcon().pixmap(32).isNull());
   Form1 form;
   const QStringList entries = ContextMenuEntries(form);
-  QVERIFY2(entries.contains("Co&ller") && entries.contains("Tout sélectionner"), qPrintable(entries.join(", ")));
+  QVERIFY2(entries.contains("Co&ller") && entries.contains("Tout sélectionner"),
+           qPrintable(entries.join(", ")));
 }
 
 void Form1Test::windowIsFixedAndTitled() {
@@ -485,7 +489,8 @@ void Form1Test::colouredTextFollowsTheTheme() {
         QCOMPARE(shown, text.designed);
         continue;
       }
-      QVERIFY2(ContrastRatio(shown, control->palette().color(text.behind)) >= text.contrast, qPrintable(where));
+      QVERIFY2(ContrastRatio(shown, control->palette().color(text.behind)) >= text.contrast,
+               qPrintable(where));
       QVERIFY2(shown.hslHue() == text.designed.hslHue(), qPrintable(where));
     }
   }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The cxxproto developers
+// SPDX-License-Identifier: MIT
+
 // libFuzzer target over the parameter normalisation and the composition.
 //
 // Input: the first byte picks a size mode, the rest is UTF-16LE text. Mode

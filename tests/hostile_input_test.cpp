@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The cxxproto developers
+// SPDX-License-Identifier: MIT
+
 // Pastes that a user could throw at the window: huge texts and characters
 // that are easy to mishandle. The program must stay alive, lose nothing and
 // show exactly what the rules give.

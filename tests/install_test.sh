@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The cxxproto developers
+# SPDX-License-Identifier: MIT
 # Installs the build in $1 into a temporary DESTDIR and checks that the
 # program, its menu entry, icons, metainfo, manual pages and licence land
 # where desktops and packagers look for them.

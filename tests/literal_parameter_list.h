@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The cxxproto developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // A deliberately literal, slow rendering of the parameter normalisation,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The cxxproto developers
+// SPDX-License-Identifier: MIT
+
 #include "prototype/parameters.h"
 
 #include <gtest/gtest.h>

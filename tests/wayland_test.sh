@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The cxxproto developers
+# SPDX-License-Identifier: MIT
 # Starts the program ($1) under a headless Wayland compositor, with no X
 # display, as on a Wayland-only desktop, and checks that it opens its
 # window with its title and stays up.

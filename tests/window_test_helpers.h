@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The cxxproto developers
+// SPDX-License-Identifier: MIT
+
 #pragma once
 
 // Small helpers shared by the window tests: find controls by name, read the

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The cxxproto developers
+// SPDX-License-Identifier: MIT
+
 #include "window/form1.h"
 
 #include <QCheckBox>
@@ -188,7 +191,8 @@ void Form1::ShowOutputColour() {
 // legible over the colour behind the text. The controls take that colour
 // from the window's palette, which reaches them only after the window's
 // own change event: read it here.
-void Form1::ShowColour(QWidget* widget, Colour colour, QPalette::ColorRole background, double minimumContrast) {
+void Form1::ShowColour(QWidget* widget, Colour colour, QPalette::ColorRole background,
+                       double minimumContrast) {
   const QColor behind = palette().color(background);
   SetTextColour(widget, LegibleColour(colour, behind, IsDarkPalette(palette()), minimumContrast));
 }
