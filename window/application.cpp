@@ -18,6 +18,12 @@ bool InstallQtFrench(const QString& directory) {
 
 void PrepareApplication() {
   InstallQtFrench();
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/cxxproto/cxxproto.png")));
+  // Small sizes only: the window system receives every size as raw pixels,
+  // and decoding and sending the 256-pixel icon cost a tenth of the start.
+  QIcon icon;
+  for (const int size : {32, 64}) {
+    icon.addFile(QStringLiteral(":/cxxproto/cxxproto-%1.png").arg(size), QSize(size, size));
+  }
+  QApplication::setWindowIcon(icon);
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.cxxproto.cxxproto"));
 }
