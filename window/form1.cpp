@@ -239,8 +239,12 @@ void Form1::ConnectHandlers() {
     // Every change of a box's state counts, whoever made it: a click, the
     // keyboard, an assistive tool's toggle, or the qualifier rule itself
     // (which then runs this handler again, nested).
-    connect(Check1[i], &QCheckBox::stateChanged, this,
-            [this, index] { Dispatch([this, index] { Check1_Click(index); }); });
+    const auto clicked = [this, index] { Dispatch([this, index] { Check1_Click(index); }); };
+#if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
+    connect(Check1[i], &QCheckBox::checkStateChanged, this, clicked);
+#else
+    connect(Check1[i], &QCheckBox::stateChanged, this, clicked);
+#endif
   }
   // valueChanged covers a click on the groove, a drag and the keyboard.
   connect(Slider1, &QSlider::valueChanged, this, [this] { Dispatch([this] { Slider1_Click(); }); });

@@ -59,7 +59,7 @@ std::u16string ReadBox(const QLineEdit& box);
 std::u16string ReadBox(const QPlainTextEdit& box);
 
 // The four qualifier boxes as the prototype logic sees them. Setting a box
-// to a new value emits its stateChanged at once, as a user click does: this
+// to a new value signals the change at once, as a user click does: this
 // access is of the reporting kind.
 class CheckBoxArray : public QualifierBoxes {
  public:
