@@ -64,6 +64,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, con
   // Legends and headings overlap the controls they describe by a few
   // pixels; clicks there belong to those controls.
   label->setAttribute(Qt::WA_TransparentForMouseEvents);
+  FitCaption(*label);
   return label;
 }
 
@@ -150,6 +151,7 @@ void Form1::CreateControls() {
                    TwipsRect(12360, 2040, 1335, 495), caption);
   Command1->setAutoDefault(false);
   Command1->setDefault(false);
+  FitCaption(*Command1);
 
   CreateQualifierFrame();
 }
@@ -169,6 +171,7 @@ void Form1::CreateQualifierFrame() {
     const QByteArray name = "Check1_" + QByteArray::number(static_cast<int>(i));
     auto* box = Place(new QCheckBox(QLatin1String(place.caption), Frame1), name.constData(),
                       TwipsRect(600, place.top, place.width, 615), font);
+    FitCaption(*box);
     Check1[i] = box;
   }
 }

@@ -4,8 +4,15 @@
 #include "window/toolkit.h"
 
 #include <QCheckBox>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTextDocument>
 #include <algorithm>
 #include <cmath>
@@ -20,13 +27,45 @@ std::u16string_view View(const QString& text) {
   return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
 }
 
-QFont FontOf(const QStringList& families, QFont::StyleHint hint, qreal points, bool bold) {
+QFont FontOf(const QString& family, QFont::StyleHint hint, qreal points, bool bold) {
   QFont font;
-  font.setFamilies(families);
+  font.setFamilies({family});
   font.setStyleHint(hint);
   font.setPointSizeF(points);
   font.setWeight(bold ? QFont::Bold : QFont::Normal);
   return font;
+}
+
+// The first of `families` installed here whose pitch is as asked, else the
+// system's own font of that kind, else any installed family of that pitch.
+// Asking fontconfig for a generic family is no answer: on a system with few
+// fonts its "sans-serif" can be a fixed-pitch face.
+QString FirstInstalled(QStringList families, bool fixedPitch) {
+  const auto systemFont = fixedPitch ? QFontDatabase::FixedFont : QFontDatabase::GeneralFont;
+  families << QFontDatabase::systemFont(systemFont).family() << QFontDatabase::families();
+  for (const QString& family : families) {
+    if (QFontDatabase::hasFamily(family) && QFontDatabase::isFixedPitch(family) == fixedPitch) return family;
+  }
+  return {};
+}
+
+// The captions' face: a narrow sans serif, as the boxes were sized for one.
+// Where none is installed, a common sans serif squeezed to the narrow
+// faces' width: Arial Narrow is Arial at 82 % of its width.
+struct CaptionFace {
+  QString family;
+  int stretch;  // 0: the face's own width
+};
+
+const CaptionFace& CaptionFaceHere() {
+  static const CaptionFace face = [] {
+    for (const QString& family : QStringList{"Liberation Sans Narrow", "Arial Narrow"}) {
+      if (QFontDatabase::hasFamily(family)) return CaptionFace{family, 0};
+    }
+    return CaptionFace{
+        FirstInstalled({"Liberation Sans", "Arial", "Helvetica", "DejaVu Sans", "Noto Sans"}, false), 82};
+  }();
+  return face;
 }
 
 // The relative luminance of WCAG 2: 0 for black, 1 for white.
@@ -47,15 +86,49 @@ QRect TwipsRect(int left, int top, int width, int height) {
 }
 
 QFont SansFont(qreal points, bool bold) {
-  return FontOf({QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Arial Narrow")}, QFont::SansSerif,
-                points, bold);
+  const CaptionFace& face = CaptionFaceHere();
+  QFont font = FontOf(face.family, QFont::SansSerif, points, bold);
+  if (face.stretch != 0) font.setStretch(face.stretch);
+  return font;
 }
 
 QFont MonoFont(qreal points) {
-  QFont font = FontOf({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono")}, QFont::Monospace,
-                      points, false);
+  static const QString family = FirstInstalled({"Courier New", "Liberation Mono", "DejaVu Sans Mono"}, true);
+  QFont font = FontOf(family, QFont::Monospace, points, false);
   font.setFixedPitch(true);
   return font;
+}
+
+QString Caption(const QWidget& control) {
+  if (auto* label = qobject_cast<const QLabel*>(&control)) return label->text();
+  if (auto* button = qobject_cast<const QAbstractButton*>(&control)) return button->text();
+  if (auto* frame = qobject_cast<const QGroupBox*>(&control)) return frame->title();
+  return {};
+}
+
+int CaptionRoom(const QWidget& control) {
+  if (auto* box = qobject_cast<const QCheckBox*>(&control)) {
+    QStyleOptionButton option;
+    option.initFrom(box);
+    option.text = box->text();
+    return box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box).width();
+  }
+  if (qobject_cast<const QPushButton*>(&control)) {
+    return control.width() - 2 * control.style()->pixelMetric(QStyle::PM_ButtonMargin);
+  }
+  return control.contentsRect().width();
+}
+
+void FitCaption(QWidget& control) {
+  constexpr qreal kStep = 0.25;
+  constexpr qreal kSmallest = 6;
+  const QString caption = Caption(control);
+  QFont font = control.font();
+  while (QFontMetrics(font).horizontalAdvance(caption) > CaptionRoom(control) &&
+         font.pointSizeF() > kSmallest) {
+    font.setPointSizeF(font.pointSizeF() - kStep);
+    control.setFont(font);
+  }
 }
 
 QColor ToQColor(Colour colour) {

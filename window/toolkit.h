@@ -26,11 +26,20 @@ class QPlainTextEdit;
 int Twips(int twips);
 QRect TwipsRect(int left, int top, int width, int height);
 
-// The interface's proportional font at `points`, normal or bold. The
-// family is a narrow sans serif so that every caption fits its box.
+// The interface's proportional font at `points`, normal or bold: a narrow
+// sans serif so that every caption fits its box, or where none is
+// installed, a common sans serif squeezed to the same width.
 QFont SansFont(qreal points, bool bold = false);
 // The fixed-width font of the entry boxes and the output box.
 QFont MonoFont(qreal points);
+
+// The text a label, a button, a check box or a frame shows.
+QString Caption(const QWidget& control);
+// The width a label, a button or a check box leaves for its caption.
+int CaptionRoom(const QWidget& control);
+// Makes `control`'s caption fit its room, should its font be too wide
+// (a system with no narrow font): a quarter point smaller at a time.
+void FitCaption(QWidget& control);
 
 QColor ToQColor(Colour colour);
 
