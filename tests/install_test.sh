@@ -19,7 +19,7 @@ expected=(
   usr/share/man/man1/cxxproto.1.gz
   usr/share/man/fr/man1/cxxproto.1.gz
   usr/share/doc/cxxproto/copyright
-  usr/share/doc/cxxproto/changelog.gz
+  usr/share/doc/cxxproto/changelog.Debian.gz
 )
 for file in "${expected[@]}"; do
   [ -f "$stage/$file" ] || { echo "not installed: $file"; exit 1; }
