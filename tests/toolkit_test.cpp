@@ -82,6 +82,8 @@ void ToolkitTest::contrastIsWcags_data() {
   QTest::newRow("same") << QColor(0, 128, 0) << QColor(0, 128, 0) << 1.0;
   QTest::newRow("greenOnWhite") << QColor(0, 128, 0) << QColor(Qt::white) << 5.14;
   QTest::newRow("orangeOnWhite") << QColor(255, 128, 0) << QColor(Qt::white) << 2.52;
+  // A theme's colour finer than 8 bits counts as the pixel that shows it.
+  QTest::newRow("asShown") << QColor(255, 65, 65) << QColor::fromRgbF(0.14f, 0.14f, 0.14f) << 4.50;
 }
 
 void ToolkitTest::contrastIsWcags() {

@@ -37,6 +37,11 @@ inline QString Output(const Form1& form) {
 
 inline QString OutputLine(const Form1& form, int line) { return Output(form).split(u'\n').value(line); }
 
+// What a screen reader reads of the output box beyond its name.
+inline QString SpokenOutput(const Form1& form) {
+  return QAccessible::queryAccessibleInterface(Find(form, "Text1"))->text(QAccessible::Description);
+}
+
 inline QColor OutputColour(const Form1& form) {
   return Find<QPlainTextEdit>(form, "Text1")->palette().color(QPalette::Text);
 }

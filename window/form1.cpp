@@ -3,21 +3,63 @@
 
 #include "window/form1.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QPushButton>
 #include <QSlider>
+#include <QStyleOption>
 #include <exception>
 #include <limits>
 #include <new>
 
 #include "prototype/parameters.h"
 #include "prototype/rules.h"
+
+// The application's style, but for two things. A click on the slider's
+// groove moves the handle straight to the nearest position instead of
+// stepping one page towards the click. A check box's square is outlined in
+// colours that stand out from what lies behind it, where many styles draw it
+// faint: one at rest, one while the box shows the keyboard focus.
+class WindowStyle : public QProxyStyle {
+ public:
+  void SetIndicatorOutlines(const QColor& atRest, const QColor& focused) {
+    outline_ = atRest;
+    focusedOutline_ = focused;
+  }
+
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* returnData) const override {
+    if (hint == SH_Slider_AbsoluteSetButtons) return Qt::LeftButton;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+  }
+
+  void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+    if (element != PE_IndicatorCheckBox || !outline_.isValid()) return;
+    const bool focused =
+        option->state.testFlag(State_HasFocus) && option->state.testFlag(State_KeyboardFocusChange);
+    // Over the style's own one-pixel outline, on whole pixels at any scale.
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, true);
+    painter->translate(0.5, 0.5);
+    painter->setPen(focused ? focusedOutline_ : outline_);
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(option->rect.adjusted(0, 0, -1, -1));
+    painter->restore();
+  }
+
+ private:
+  QColor outline_;
+  QColor focusedOutline_;
+};
 
 namespace {
 
@@ -29,17 +71,9 @@ constexpr qreal kOutputPoints = 15.75;
 // legends and captions count as large text, the output box's text does not.
 constexpr double kLargeTextContrast = 3.0;
 constexpr double kOutputContrast = 4.5;
-
-// A click on the slider's groove moves the handle straight to the nearest
-// position instead of stepping one page towards the click.
-class JumpToClickStyle : public QProxyStyle {
- public:
-  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                QStyleHintReturn* returnData) const override {
-    if (hint == SH_Slider_AbsoluteSetButtons) return Qt::LeftButton;
-    return QProxyStyle::styleHint(hint, option, widget, returnData);
-  }
-};
+// Least contrast of a check box's square over what lies behind it, on any
+// palette.
+constexpr double kIndicatorContrast = 3.0;
 
 void SetTextColour(QWidget* widget, const QColor& colour) {
   QPalette palette = widget->palette();
@@ -119,9 +153,9 @@ void Form1::CreateControls() {
   Slider1->setPageStep(1);
   Slider1->setTickPosition(QSlider::TicksBelow);
   Slider1->setTickInterval(1);
-  auto* sliderStyle = new JumpToClickStyle;
-  sliderStyle->setParent(this);
-  Slider1->setStyle(sliderStyle);
+  style_ = new WindowStyle;
+  style_->setParent(this);
+  Slider1->setStyle(style_);
 
   const QFont legend = SansFont(kCaptionPoints, true);
   Label1 = MakeLabel(this, "Label1", QStringLiteral("public"), TwipsRect(240, 240, 975, 495), legend);
@@ -171,43 +205,61 @@ void Form1::CreateQualifierFrame() {
     const QByteArray name = "Check1_" + QByteArray::number(static_cast<int>(i));
     auto* box = Place(new QCheckBox(QLatin1String(place.caption), Frame1), name.constData(),
                       TwipsRect(600, place.top, place.width, 615), font);
+    box->setStyle(style_);
     FitCaption(*box);
     Check1[i] = box;
   }
 }
 
 void Form1::ShowCaptionColours() {
-  ShowColour(Label1, kGreen, QPalette::Window, kLargeTextContrast);
-  ShowColour(Label2, kOrange, QPalette::Window, kLargeTextContrast);
-  ShowColour(Label3, kRed, QPalette::Window, kLargeTextContrast);
-  for (QCheckBox* box : Check1) ShowColour(box, kDarkBlue, QPalette::Window, kLargeTextContrast);
+  ShowColour(Label1, kGreen, kLargeTextContrast);
+  ShowColour(Label2, kOrange, kLargeTextContrast);
+  ShowColour(Label3, kRed, kLargeTextContrast);
+  for (QCheckBox* box : Check1) ShowColour(box, kDarkBlue, kLargeTextContrast);
+  // The same inside of the frame lies behind all four squares.
+  const QColor behind = PaintedBehind(*Check1[0]);
+  const QColor ink = palette().color(QPalette::WindowText);
+  style_->SetIndicatorOutlines(
+      LegibleTowards(behind, ink, behind, kIndicatorContrast),
+      LegibleTowards(palette().color(QPalette::Highlight), ink, behind, kIndicatorContrast));
+  for (QCheckBox* box : Check1) box->update();
 }
 
 void Form1::ShowOutputColour() {
   const Colour colour = AccessColor(state_.access);
   if (shownColour_ == colour) return;
-  ShowColour(Text1, colour, QPalette::Base, kOutputContrast);
+  ShowColour(Text1, colour, kOutputContrast);
   shownColour_ = colour;
 }
 
 // The designed colour on a light palette; on a dark one, the same hue made
-// legible over the colour behind the text. The controls take that colour
-// from the window's palette, which reaches them only after the window's
-// own change event: read it here.
-void Form1::ShowColour(QWidget* widget, Colour colour, QPalette::ColorRole background,
-                       double minimumContrast) {
-  const QColor behind = palette().color(background);
-  SetTextColour(widget, LegibleColour(colour, behind, IsDarkPalette(palette()), minimumContrast));
+// legible over what is painted behind the text: the output box's own
+// background, or whatever the control's parent paints there.
+void Form1::ShowColour(QWidget* widget, Colour colour, double minimumContrast) {
+  if (!IsDarkPalette(palette())) {
+    SetTextColour(widget, ToQColor(colour));
+    return;
+  }
+  const QWidget* output = Text1->viewport();
+  const QColor behind =
+      widget == Text1 ? output->palette().color(output->backgroundRole()) : PaintedBehind(*widget);
+  SetTextColour(widget, LegibleColour(colour, behind, true, minimumContrast));
 }
 
 // A new palette (the desktop switched between light and dark themes, say)
-// gives the coloured texts new backgrounds.
+// gives the coloured texts new backgrounds. They are measured once the
+// event loop is back, when every control has taken the new palette.
 void Form1::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
   if (event->type() != QEvent::PaletteChange) return;
-  ShowCaptionColours();
-  shownColour_.reset();
-  ShowOutputColour();
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        ShowCaptionColours();
+        shownColour_.reset();
+        ShowOutputColour();
+      },
+      Qt::QueuedConnection);
 }
 
 void Form1::DescribeForAccessibility() {
@@ -219,8 +271,8 @@ void Form1::DescribeForAccessibility() {
   textParam->setAccessibleName(Label6->text());
   Slider1->setAccessibleName(QStringLiteral("Accès : 1 public, 2 protected, 3 private"));
   DescribeSliderPosition();
+  // Its description, the whole declaration, is set at every refresh.
   Text1->setAccessibleName(QStringLiteral("Prototype de la fonction"));
-  Text1->setAccessibleDescription(QStringLiteral("La déclaration composée, prête à copier"));
 }
 
 // Screen readers read the slider as a bare number; its description carries
@@ -250,8 +302,11 @@ void Form1::ConnectHandlers() {
 #endif
   }
   // valueChanged covers a click on the groove, a drag and the keyboard.
-  connect(Slider1, &QSlider::valueChanged, this, [this] { Dispatch([this] { Slider1_Click(); }); });
+  // The slider's word comes first, so that a screen reader says it before
+  // the declaration it gives.
   connect(Slider1, &QSlider::valueChanged, this, &Form1::DescribeSliderPosition);
+  connect(Slider1, &QSlider::valueChanged, this, [this] { Dispatch([this] { Slider1_Click(); }); });
+  connect(Slider1, &QSlider::sliderReleased, this, [this] { Dispatch([this] { AnnounceDeclaration(); }); });
   connect(textnom, &QLineEdit::textChanged, this, [this] { Dispatch([this] { textnom_Change(); }); });
   connect(textRetour, &QLineEdit::textChanged, this, [this] { Dispatch([this] { textRetour_Change(); }); });
   connect(Command1, &QPushButton::clicked, this, [this] { Dispatch([this] { Command1_Click(); }); });
@@ -280,18 +335,39 @@ void Form1::Form_Load() {
 }
 
 void Form1::RefreshPrototype() {
-  Text1->setPlainText(ToBoxText(ComposePrototype(state_)));
+  const QString declaration = ToBoxText(ComposePrototype(state_));
+  Text1->setPlainText(declaration);
+  // A screen reader reads the description when the box takes the focus: the
+  // whole declaration, on one line, where the box's text would be read a
+  // line at a time.
+  Text1->setAccessibleDescription(declaration.simplified());
   ShowOutputColour();
+}
+
+// Asks assistive technology to read the new declaration out, politely,
+// without moving the focus. Once per change: a nested handler (a qualifier
+// box ticking another) and the outer one end on the same declaration, and so
+// do a click on the slider's groove and the release that follows it.
+void Form1::AnnounceDeclaration() {
+  const QString spoken = Text1->accessibleDescription();
+  if (spoken == lastAnnounced_) return;
+  lastAnnounced_ = spoken;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+  QAccessibleAnnouncementEvent announcement(Text1, spoken);
+  QAccessible::updateAccessibility(&announcement);
+#endif
 }
 
 void Form1::Check1_Click(int /*index*/) {
   ApplyQualifiers(state_, boxes_);  // all four boxes are read every time
   RefreshPrototype();
+  AnnounceDeclaration();
 }
 
 void Form1::Slider1_Click() {
   state_.access = AccessFromSlider(Slider1->value());
   RefreshPrototype();
+  if (!Slider1->isSliderDown()) AnnounceDeclaration();  // a drag is announced when let go
 }
 
 void Form1::textnom_Change() {
@@ -307,4 +383,6 @@ void Form1::textRetour_Change() {
 void Form1::Command1_Click() {
   BuildParameterList(state_, ReadBox(*textParam));
   RefreshPrototype();
+  lastAnnounced_.clear();  // every press of the button has its result read out
+  AnnounceDeclaration();
 }

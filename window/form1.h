@@ -18,6 +18,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QSlider;
+class WindowStyle;
 
 // The program's one window: the entry boxes, the qualifier boxes and the
 // access slider on top, the composed declaration in the output box below.
@@ -41,7 +42,7 @@ class Form1 : public QWidget {
   void CreateQualifierFrame();
   void ShowCaptionColours();
   void ShowOutputColour();
-  void ShowColour(QWidget* widget, Colour colour, QPalette::ColorRole background, double minimumContrast);
+  void ShowColour(QWidget* widget, Colour colour, double minimumContrast);
   void DescribeForAccessibility();
   void DescribeSliderPosition();
   void SetTabOrder();
@@ -50,6 +51,7 @@ class Form1 : public QWidget {
 
   void Form_Load();
   void RefreshPrototype();
+  void AnnounceDeclaration();
   void Check1_Click(int index);
   void Slider1_Click();
   void textnom_Change();
@@ -74,5 +76,7 @@ class Form1 : public QWidget {
   std::array<QCheckBox*, 4> Check1{};
 
   CheckBoxArray boxes_{Check1};
+  WindowStyle* style_ = nullptr;
   std::optional<Colour> shownColour_;  // the output colour last applied
+  QString lastAnnounced_;
 };

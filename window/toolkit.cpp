@@ -7,6 +7,7 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -68,13 +69,16 @@ const CaptionFace& CaptionFaceHere() {
   return face;
 }
 
-// The relative luminance of WCAG 2: 0 for black, 1 for white.
+// The relative luminance of WCAG 2 (0 for black, 1 for white) of the colour
+// as a screen shows it, in 8 bits a channel: a theme's colour may carry finer
+// channels, which no pixel shows.
 double Luminance(const QColor& colour) {
-  const auto linear = [](double channel) {
-    return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+  const auto linear = [](int channel) {
+    const double intensity = channel / 255.0;
+    return intensity <= 0.04045 ? intensity / 12.92 : std::pow((intensity + 0.055) / 1.055, 2.4);
   };
-  const QColor rgb = colour.toRgb();
-  return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF()) + 0.0722 * linear(rgb.blueF());
+  const QRgb shown = colour.rgb();
+  return 0.2126 * linear(qRed(shown)) + 0.7152 * linear(qGreen(shown)) + 0.0722 * linear(qBlue(shown));
 }
 
 }  // namespace
@@ -146,22 +150,52 @@ bool IsDarkPalette(const QPalette& palette) {
   return Luminance(palette.color(QPalette::Window)) < Luminance(palette.color(QPalette::WindowText));
 }
 
+namespace {
+
+// The first colour along `path`, from path(start) to path(1), that reaches
+// `minimumContrast` over `background`, contrast growing along the path;
+// path(1) when none does. Halves the interval 16 times; candidates are
+// rounded to the 8 bits a screen shows.
+template <class Path>
+QColor FirstLegible(const Path& path, float start, const QColor& background, double minimumContrast) {
+  const auto shown = [&path](float along) { return QColor(path(along).rgb()); };
+  float tooFaint = start;
+  float legible = 1.0f;
+  for (int step = 0; step < 16; ++step) {
+    const float middle = (tooFaint + legible) / 2;
+    (ContrastRatio(shown(middle), background) >= minimumContrast ? legible : tooFaint) = middle;
+  }
+  return shown(legible);
+}
+
+}  // namespace
+
 QColor LegibleColour(Colour designed, const QColor& background, bool darkPalette, double minimumContrast) {
   const QColor colour = ToQColor(designed);
   if (!darkPalette || ContrastRatio(colour, background) >= minimumContrast) return colour;
-  // Lightness raises luminance steadily at a fixed hue and saturation:
-  // halve the interval until the first lightness that reaches the contrast.
-  // Candidates are rounded to the 8 bits a screen shows.
+  // Lightness raises luminance steadily at a fixed hue and saturation.
   const auto withLightness = [&colour](float lightness) {
-    return QColor(QColor::fromHslF(colour.hslHueF(), colour.hslSaturationF(), lightness).rgb());
+    return QColor::fromHslF(colour.hslHueF(), colour.hslSaturationF(), lightness);
   };
-  float tooDark = colour.lightnessF();
-  float legible = 1.0f;
-  for (int step = 0; step < 16; ++step) {
-    const float middle = (tooDark + legible) / 2;
-    (ContrastRatio(withLightness(middle), background) >= minimumContrast ? legible : tooDark) = middle;
-  }
-  return withLightness(legible);
+  return FirstLegible(withLightness, colour.lightnessF(), background, minimumContrast);
+}
+
+QColor LegibleTowards(const QColor& start, const QColor& ink, const QColor& background,
+                      double minimumContrast) {
+  if (ContrastRatio(start, background) >= minimumContrast) return start;
+  const auto towardsInk = [&](float along) {
+    const auto channel = [along](float from, float to) { return from + (to - from) * along; };
+    return QColor::fromRgbF(channel(start.redF(), ink.redF()), channel(start.greenF(), ink.greenF()),
+                            channel(start.blueF(), ink.blueF()));
+  };
+  return FirstLegible(towardsInk, 0.0f, background, minimumContrast);
+}
+
+QColor PaintedBehind(const QWidget& control) {
+  QImage pixel(1, 1, QImage::Format_RGB32);
+  const QRect under(control.geometry().center(), QSize(1, 1));
+  control.parentWidget()->render(&pixel, QPoint(), QRegion(under), QWidget::DrawWindowBackground);
+  return pixel.pixelColor(0, 0);
 }
 
 std::u16string FromBoxText(const QString& text) {

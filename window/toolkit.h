@@ -21,6 +21,7 @@
 class QCheckBox;
 class QLineEdit;
 class QPlainTextEdit;
+class QWidget;
 
 // Twips are 1/1440 inch: 15 to a device-independent pixel at 96 dpi.
 int Twips(int twips);
@@ -55,6 +56,16 @@ bool IsDarkPalette(const QPalette& palette);
 // just enough to reach `minimumContrast` against `background` (or to white,
 // when even that falls short).
 QColor LegibleColour(Colour designed, const QColor& background, bool darkPalette, double minimumContrast);
+
+// The first colour on the way from `start` to `ink` (the text colour) that
+// reaches `minimumContrast` over `background`: `start` itself when it does.
+// From the background, the faintest outline that shows a control's shape.
+QColor LegibleTowards(const QColor& start, const QColor& ink, const QColor& background,
+                      double minimumContrast);
+
+// The colour `control`'s parent paints under the middle of `control`: a
+// group box's tinted inside, say, rather than its palette's window colour.
+QColor PaintedBehind(const QWidget& control);
 
 // Text coming in from a box: every line break Qt may hold (LF, CR, CR LF,
 // U+2028, U+2029) becomes exactly one CR LF.
