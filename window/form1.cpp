@@ -294,7 +294,9 @@ void Form1::ConnectHandlers() {
     // Every change of a box's state counts, whoever made it: a click, the
     // keyboard, an assistive tool's toggle, or the qualifier rule itself
     // (which then runs this handler again, nested).
-    const auto clicked = [this, index] { Dispatch([this, index] { Check1_Click(index); }); };
+    const auto clicked = [this, index] {
+      if (Dispatch([this, index] { Check1_Click(index); })) AnnounceDeclaration();
+    };
 #if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
     connect(Check1[i], &QCheckBox::checkStateChanged, this, clicked);
 #else
@@ -305,16 +307,23 @@ void Form1::ConnectHandlers() {
   // The slider's word comes first, so that a screen reader says it before
   // the declaration it gives.
   connect(Slider1, &QSlider::valueChanged, this, &Form1::DescribeSliderPosition);
-  connect(Slider1, &QSlider::valueChanged, this, [this] { Dispatch([this] { Slider1_Click(); }); });
-  connect(Slider1, &QSlider::sliderReleased, this, [this] { Dispatch([this] { AnnounceDeclaration(); }); });
+  connect(Slider1, &QSlider::valueChanged, this, [this] {
+    // A drag is announced once, when the handle is let go.
+    if (Dispatch([this] { Slider1_Click(); }) && !Slider1->isSliderDown()) AnnounceDeclaration();
+  });
+  connect(Slider1, &QSlider::sliderReleased, this, [this] { AnnounceDeclaration(); });
   connect(textnom, &QLineEdit::textChanged, this, [this] { Dispatch([this] { textnom_Change(); }); });
   connect(textRetour, &QLineEdit::textChanged, this, [this] { Dispatch([this] { textRetour_Change(); }); });
-  connect(Command1, &QPushButton::clicked, this, [this] { Dispatch([this] { Command1_Click(); }); });
+  // Every press of "Validez" has its result read out, changed or not.
+  connect(Command1, &QPushButton::clicked, this, [this] {
+    if (Dispatch([this] { Command1_Click(); })) AnnounceDeclaration(true);
+  });
 }
 
-void Form1::Dispatch(const std::function<void()>& handler) {
+bool Form1::Dispatch(const std::function<void()>& handler) {
   try {
     handler();
+    return true;
   } catch (const std::bad_alloc&) {
     ReportError(QStringLiteral("Mémoire insuffisante."));
   } catch (const std::exception& error) {
@@ -322,6 +331,7 @@ void Form1::Dispatch(const std::function<void()>& handler) {
   } catch (...) {
     ReportError(QStringLiteral("Erreur inattendue."));
   }
+  return false;
 }
 
 void Form1::ReportError(const QString& message) {
@@ -348,9 +358,9 @@ void Form1::RefreshPrototype() {
 // without moving the focus. Once per change: a nested handler (a qualifier
 // box ticking another) and the outer one end on the same declaration, and so
 // do a click on the slider's groove and the release that follows it.
-void Form1::AnnounceDeclaration() {
+void Form1::AnnounceDeclaration(bool evenIfSaid) {
   const QString spoken = Text1->accessibleDescription();
-  if (spoken == lastAnnounced_) return;
+  if (spoken == lastAnnounced_ && !evenIfSaid) return;
   lastAnnounced_ = spoken;
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
   QAccessibleAnnouncementEvent announcement(Text1, spoken);
@@ -361,13 +371,11 @@ void Form1::AnnounceDeclaration() {
 void Form1::Check1_Click(int /*index*/) {
   ApplyQualifiers(state_, boxes_);  // all four boxes are read every time
   RefreshPrototype();
-  AnnounceDeclaration();
 }
 
 void Form1::Slider1_Click() {
   state_.access = AccessFromSlider(Slider1->value());
   RefreshPrototype();
-  if (!Slider1->isSliderDown()) AnnounceDeclaration();  // a drag is announced when let go
 }
 
 void Form1::textnom_Change() {
@@ -383,6 +391,4 @@ void Form1::textRetour_Change() {
 void Form1::Command1_Click() {
   BuildParameterList(state_, ReadBox(*textParam));
   RefreshPrototype();
-  lastAnnounced_.clear();  // every press of the button has its result read out
-  AnnounceDeclaration();
 }

@@ -27,10 +27,10 @@ class Form1 : public QWidget {
   explicit Form1(QWidget* parent = nullptr);
   ~Form1() override;
 
-  // Runs one event handler. An error it raises abandons it (the output box
-  // keeps its text) and is shown in a modal message box; the window then
-  // goes on with the state the handler left.
-  void Dispatch(const std::function<void()>& handler);
+  // Runs one event handler; true when it ran to its end. An error it raises
+  // abandons it (the output box keeps its text) and is shown in a modal
+  // message box; the window then goes on with the state the handler left.
+  bool Dispatch(const std::function<void()>& handler);
 
   const PrototypeState& State() const { return state_; }
 
@@ -51,7 +51,7 @@ class Form1 : public QWidget {
 
   void Form_Load();
   void RefreshPrototype();
-  void AnnounceDeclaration();
+  void AnnounceDeclaration(bool evenIfSaid = false);
   void Check1_Click(int index);
   void Slider1_Click();
   void textnom_Change();
