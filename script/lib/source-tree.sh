@@ -1,0 +1,10 @@
+# SPDX-FileCopyrightText: 2026 The cxxproto developers
+# SPDX-License-Identifier: MIT
+
+# Sourced by the scripts that need the sources alone. source_tree writes the
+# tree of the current folder to standard output as a tar stream, without
+# version control and without any CMake build folder (one that holds a
+# CMakeCache.txt), whatever its name: no git is needed to tell them apart.
+source_tree() {
+  tar -C . --exclude-vcs --exclude-tag-all=CMakeCache.txt -cf - .
+}
