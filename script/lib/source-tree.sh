@@ -4,7 +4,8 @@
 # Sourced by the scripts that need the sources alone. source_tree writes the
 # tree of the current folder to standard output as a tar stream, without
 # version control and without any CMake build folder (one that holds a
-# CMakeCache.txt), whatever its name: no git is needed to tell them apart.
+# CMakeCache.txt), whatever its name, and without the Windows build and its
+# packages: no git is needed to tell them apart.
 source_tree() {
-  tar -C . --exclude-vcs --exclude-tag-all=CMakeCache.txt -cf - .
+  tar -C . --exclude-vcs --exclude-tag-all=CMakeCache.txt --exclude=./build-windows -cf - .
 }
