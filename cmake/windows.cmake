@@ -61,13 +61,13 @@ find_file(QTBASE_FR qtbase_fr.qm PATHS /usr/share/qt6/translations REQUIRED NO_D
 find_package(Qt6 REQUIRED COMPONENTS Test)
 
 set(qt_conf ${PROJECT_BINARY_DIR}/qt.conf)
-file(WRITE ${qt_conf} "[Paths]\nPrefix = .\n")
+file(WRITE ${qt_conf} "[Paths]\nPrefix = .\nPlugins = .\n")
 
 # What the program's folder holds besides the program, as folder;file pairs.
 set(windows_runtime
     ".;$<TARGET_FILE:Qt6::Core>" ".;$<TARGET_FILE:Qt6::Gui>" ".;$<TARGET_FILE:Qt6::Widgets>" ".;${qt_conf}"
-    "plugins/platforms;$<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>"
-    "plugins/styles;$<TARGET_FILE:Qt6::QModernWindowsStylePlugin>"
+    "platforms;$<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>"
+    "styles;$<TARGET_FILE:Qt6::QModernWindowsStylePlugin>"
     "translations;${QTBASE_FR}")
 foreach(dll IN LISTS mingw_runtime)
   list(APPEND windows_runtime ".;${dll}")
@@ -76,7 +76,7 @@ endforeach()
 # The build's own folder of programs gets the same, and what the tests
 # need more: Qt Test and the offscreen platform.
 set(build_runtime ${windows_runtime} ".;$<TARGET_FILE:Qt6::Test>"
-                  "plugins/platforms;$<TARGET_FILE:Qt6::QOffscreenIntegrationPlugin>")
+                  "platforms;$<TARGET_FILE:Qt6::QOffscreenIntegrationPlugin>")
 set(copies)
 while(build_runtime)
   list(POP_FRONT build_runtime folder file)

@@ -48,6 +48,7 @@ build_windows() {
   done
   rm -rf build-windows/app
   cmake --install build-windows/release --prefix build-windows/app --strip >/dev/null
+  find build-windows/app -name '*.dll' -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
 }
 
 # Wine's settings for a run: no prompt to install Wine's .NET or browser,
