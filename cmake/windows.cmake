@@ -37,20 +37,16 @@ target_sources(cxxproto PRIVATE ${PROJECT_BINARY_DIR}/cxxproto.rc)
 set_source_files_properties(${PROJECT_BINARY_DIR}/cxxproto.rc PROPERTIES
                             OBJECT_DEPENDS "${windows_icon};${WINDOWS_MANIFEST}")
 
-# The runtime libraries the compiler links every program against.
+# The runtime libraries the compiler links every program against; the stack
+# protector's (libssp) where the compiler has one.
 set(mingw_runtime)
 foreach(dll IN ITEMS libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll libssp-0.dll)
   execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll} OUTPUT_VARIABLE path
                   OUTPUT_STRIP_TRAILING_WHITESPACE)
-  if(NOT IS_ABSOLUTE "${path}")
-    find_file(path_${dll} ${dll} PATHS /usr/${CMAKE_LIBRARY_ARCHITECTURE}/lib /usr/x86_64-w64-mingw32/lib
-              NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)
-    set(path ${path_${dll}})
-  endif()
-  if(EXISTS "${path}")
+  if(IS_ABSOLUTE "${path}" AND EXISTS "${path}")
     list(APPEND mingw_runtime ${path})
   elseif(NOT dll STREQUAL libssp-0.dll)
-    message(FATAL_ERROR "${dll} not found beside ${CMAKE_CXX_COMPILER}")
+    message(FATAL_ERROR "${CMAKE_CXX_COMPILER} has no ${dll}")
   endif()
 endforeach()
 
@@ -60,6 +56,9 @@ find_file(QTBASE_FR qtbase_fr.qm PATHS /usr/share/qt6/translations REQUIRED NO_D
 
 find_package(Qt6 REQUIRED COMPONENTS Test)
 
+# Qt looks for its plugins and translations from the program's folder,
+# wherever that is: plugins in platforms\ and styles\, translations in
+# translations\.
 set(qt_conf ${PROJECT_BINARY_DIR}/qt.conf)
 file(WRITE ${qt_conf} "[Paths]\nPrefix = .\nPlugins = .\n")
 

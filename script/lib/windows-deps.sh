@@ -53,7 +53,7 @@ windows_qt() {
   version=$(package_version qt6-base-dev)
   prefix=$windows_cache/qt-${version%%+*}-$(build_key qt6-base-dev "${compilers[@]}")
   if [ ! -f "$prefix/.complete" ]; then
-    build_windows_qt "$version" "$prefix" >&2
+    build_windows_qt "$version" "$prefix" >&2 || return 1
     drop_other_builds qt "$prefix"
   fi
   echo "$prefix"
@@ -98,7 +98,7 @@ keep_qt_notices() {
 
 build_windows_qt() {
   local version=$1 prefix=$2 work start=$SECONDS
-  echo "test-windows: building Qt $version for Windows into $prefix (about 20 minutes on 2 cores)"
+  echo "test-windows: building Qt $version for Windows into $prefix (about 25 minutes on 2 cores)"
   work=$(mktemp -d -p "${TMPDIR:-/var/tmp}" cxxproto-qt.XXXXXX)
   rm -rf "$prefix"
   (
@@ -125,10 +125,13 @@ windows_gtest() {
   if [ ! -f "$prefix/.complete" ]; then
     echo "test-windows: building GoogleTest for Windows" >&2
     rm -rf "$prefix" "$prefix.build"
-    cmake -S /usr/src/googletest -B "$prefix.build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-      -DCMAKE_TOOLCHAIN_FILE="$windows_toolchain" -DCMAKE_INSTALL_PREFIX="$prefix" >/dev/null
-    cmake --build "$prefix.build" >/dev/null
-    cmake --install "$prefix.build" >/dev/null
+    (
+      set -e
+      cmake -S /usr/src/googletest -B "$prefix.build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE="$windows_toolchain" -DCMAKE_INSTALL_PREFIX="$prefix"
+      cmake --build "$prefix.build"
+      cmake --install "$prefix.build"
+    ) >/dev/null || return 1
     rm -rf "$prefix.build"
     touch "$prefix/.complete"
     drop_other_builds gtest "$prefix"
