@@ -7,9 +7,9 @@
 # passed on that way. Without a console, a Qt Test program would write its
 # results to the debugger's log: it is told to write them out. A Wine
 # prefix is made on first use, its background programs started away from
-# the output, which CTest reads to its end. Windows
-# programs end their lines with CR LF; CTest reads them (the GoogleTest
-# list, say) as a Linux program's.
+# the output, which CTest reads to its end. Windows programs end their
+# lines with CR LF; CTest reads them (the GoogleTest list, say) as a Linux
+# program's.
 set -euo pipefail
 export WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 export QT_FORCE_STDERR_LOGGING=1

@@ -6,7 +6,8 @@
 # mingw-w64 and host Qt it is made with: on any other system, in_debian13
 # runs the calling script again in a fresh Debian 13 root (script/test-debian13),
 # build-windows/ bound into it so that what it makes stays here. Then
-# on_a_virtual_screen runs the script again inside xvfb-run: Wine keeps a
+# on_a_virtual_screen installs the packages the build needs (and those it is
+# given), and runs the script again inside xvfb-run: Wine keeps a
 # connection to the screen it first started on, so a whole run needs one.
 in_debian13() {
   if [ "$(. /etc/os-release && echo "${VERSION_CODENAME:-}")" != trixie ]; then

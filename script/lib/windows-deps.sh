@@ -1,7 +1,8 @@
 # SPDX-FileCopyrightText: 2026 The cxxproto developers
 # SPDX-License-Identifier: MIT
 
-# Sourced by script/test-windows, on Debian 13, from the top of the tree.
+# Sourced by the Windows build (script/lib/windows-build.sh), on Debian 13,
+# from the top of the tree.
 # windows_qt and windows_gtest print the prefix of Qt and of GoogleTest
 # cross-built for 64-bit Windows by mingw-w64 from Debian's own sources
 # (qt6-base of the host Qt's version, and googletest's /usr/src), building
