@@ -15,14 +15,14 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTextDocument>
-#include <algorithm>
 #include <cmath>
+
+#include "prototype/box_text.h"
+#include "prototype/legibility.h"
 
 namespace {
 
 constexpr int kTwipsPerPixel = 15;
-
-bool IsQtLineBreak(char16_t c) { return c == u'\n' || c == u'\r' || c == u'\u2028' || c == u'\u2029'; }
 
 std::u16string_view View(const QString& text) {
   return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
@@ -67,18 +67,6 @@ const CaptionFace& CaptionFaceHere() {
         FirstInstalled({"Liberation Sans", "Arial", "Helvetica", "DejaVu Sans", "Noto Sans"}, false), 82};
   }();
   return face;
-}
-
-// The relative luminance of WCAG 2 (0 for black, 1 for white) of the colour
-// as a screen shows it, in 8 bits a channel: a theme's colour may carry finer
-// channels, which no pixel shows.
-double Luminance(const QColor& colour) {
-  const auto linear = [](int channel) {
-    const double intensity = channel / 255.0;
-    return intensity <= 0.04045 ? intensity / 12.92 : std::pow((intensity + 0.055) / 1.055, 2.4);
-  };
-  const QRgb shown = colour.rgb();
-  return 0.2126 * linear(qRed(shown)) + 0.7152 * linear(qGreen(shown)) + 0.0722 * linear(qBlue(shown));
 }
 
 }  // namespace
@@ -140,55 +128,28 @@ QColor ToQColor(Colour colour) {
                 static_cast<int>((colour >> 16) & 0xFF));
 }
 
-double ContrastRatio(const QColor& a, const QColor& b) {
-  const double first = Luminance(a);
-  const double second = Luminance(b);
-  return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+Colour FromQColor(const QColor& colour) {
+  const QRgb shown = colour.rgb();  // in 8 bits a channel, as a screen shows it
+  return static_cast<Colour>(qRed(shown)) | static_cast<Colour>(qGreen(shown)) << 8 |
+         static_cast<Colour>(qBlue(shown)) << 16;
 }
+
+double ContrastRatio(const QColor& a, const QColor& b) { return ContrastRatio(FromQColor(a), FromQColor(b)); }
 
 bool IsDarkPalette(const QPalette& palette) {
-  return Luminance(palette.color(QPalette::Window)) < Luminance(palette.color(QPalette::WindowText));
+  return RelativeLuminance(FromQColor(palette.color(QPalette::Window))) <
+         RelativeLuminance(FromQColor(palette.color(QPalette::WindowText)));
 }
-
-namespace {
-
-// The first colour along `path`, from path(start) to path(1), that reaches
-// `minimumContrast` over `background`, contrast growing along the path;
-// path(1) when none does. Halves the interval 16 times; candidates are
-// rounded to the 8 bits a screen shows.
-template <class Path>
-QColor FirstLegible(const Path& path, float start, const QColor& background, double minimumContrast) {
-  const auto shown = [&path](float along) { return QColor(path(along).rgb()); };
-  float tooFaint = start;
-  float legible = 1.0f;
-  for (int step = 0; step < 16; ++step) {
-    const float middle = (tooFaint + legible) / 2;
-    (ContrastRatio(shown(middle), background) >= minimumContrast ? legible : tooFaint) = middle;
-  }
-  return shown(legible);
-}
-
-}  // namespace
 
 QColor LegibleColour(Colour designed, const QColor& background, bool darkPalette, double minimumContrast) {
-  const QColor colour = ToQColor(designed);
-  if (!darkPalette || ContrastRatio(colour, background) >= minimumContrast) return colour;
-  // Lightness raises luminance steadily at a fixed hue and saturation.
-  const auto withLightness = [&colour](float lightness) {
-    return QColor::fromHslF(colour.hslHueF(), colour.hslSaturationF(), lightness);
-  };
-  return FirstLegible(withLightness, colour.lightnessF(), background, minimumContrast);
+  if (!darkPalette) return ToQColor(designed);
+  return ToQColor(LegibleColour(designed, FromQColor(background), minimumContrast));
 }
 
 QColor LegibleTowards(const QColor& start, const QColor& ink, const QColor& background,
                       double minimumContrast) {
-  if (ContrastRatio(start, background) >= minimumContrast) return start;
-  const auto towardsInk = [&](float along) {
-    const auto channel = [along](float from, float to) { return from + (to - from) * along; };
-    return QColor::fromRgbF(channel(start.redF(), ink.redF()), channel(start.greenF(), ink.greenF()),
-                            channel(start.blueF(), ink.blueF()));
-  };
-  return FirstLegible(towardsInk, 0.0f, background, minimumContrast);
+  return ToQColor(
+      LegibleTowards(FromQColor(start), FromQColor(ink), FromQColor(background), minimumContrast));
 }
 
 QColor PaintedBehind(const QWidget& control) {
@@ -198,26 +159,9 @@ QColor PaintedBehind(const QWidget& control) {
   return pixel.pixelColor(0, 0);
 }
 
-std::u16string FromBoxText(const QString& text) {
-  const auto in = View(text);
-  std::u16string out;
-  out.reserve(in.size());
-  for (std::size_t i = 0; i < in.size(); ++i) {
-    if (!IsQtLineBreak(in[i])) {
-      out += in[i];
-      continue;
-    }
-    if (in[i] == u'\r' && i + 1 < in.size() && in[i + 1] == u'\n') ++i;
-    out += kLineBreak;
-  }
-  return out;
-}
+std::u16string FromBoxText(const QString& text) { return FromBoxLineBreaks(View(text)); }
 
-QString ToBoxText(std::u16string_view text) {
-  QString out = QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-  out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  return out;
-}
+QString ToBoxText(std::u16string_view text) { return QString::fromStdU16String(ToBoxLineBreaks(text)); }
 
 std::u16string ReadBox(const QLineEdit& box) { return FromBoxText(box.text()); }
 

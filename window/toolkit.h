@@ -43,9 +43,12 @@ int CaptionRoom(const QWidget& control);
 void FitCaption(QWidget& control);
 
 QColor ToQColor(Colour colour);
+// The colour as a screen shows it, in 8 bits a channel: a theme's colour
+// may carry finer channels, which no pixel shows.
+Colour FromQColor(const QColor& colour);
 
-// The WCAG 2 contrast ratio of two colours, from 1 (the same) to 21 (black
-// on white).
+// The WCAG 2 contrast ratio of two colours as shown, from 1 (the same) to
+// 21 (black on white).
 double ContrastRatio(const QColor& a, const QColor& b);
 
 // True when `palette` shows light text on a dark background.
@@ -57,9 +60,7 @@ bool IsDarkPalette(const QPalette& palette);
 // when even that falls short).
 QColor LegibleColour(Colour designed, const QColor& background, bool darkPalette, double minimumContrast);
 
-// The first colour on the way from `start` to `ink` (the text colour) that
-// reaches `minimumContrast` over `background`: `start` itself when it does.
-// From the background, the faintest outline that shows a control's shape.
+// LegibleTowards() of the logic, on Qt's colours.
 QColor LegibleTowards(const QColor& start, const QColor& ink, const QColor& background,
                       double minimumContrast);
 
@@ -67,8 +68,8 @@ QColor LegibleTowards(const QColor& start, const QColor& ink, const QColor& back
 // group box's tinted inside, say, rather than its palette's window colour.
 QColor PaintedBehind(const QWidget& control);
 
-// Text coming in from a box: every line break Qt may hold (LF, CR, CR LF,
-// U+2028, U+2029) becomes exactly one CR LF.
+// Text coming in from a box, every line break Qt may hold (LF, CR, CR LF,
+// U+2028, U+2029) made exactly one CR LF.
 std::u16string FromBoxText(const QString& text);
 // Text going out to a box: every CR LF becomes one LF.
 QString ToBoxText(std::u16string_view text);
