@@ -1,0 +1,159 @@
+// SPDX-FileCopyrightText: 2026 The cxxproto developers
+// SPDX-License-Identifier: MIT
+
+// What the page tests share: a static server for the built site, the
+// browsers, a page per test that records every console message, and the
+// measures the tests compare (lines, colours, contrast).
+import { createServer } from 'node:http';
+import { readFile } from 'node:fs/promises';
+import { extname, join, normalize } from 'node:path';
+import puppeteer from 'puppeteer-core';
+
+const types = {
+  '.html': 'text/html; charset=utf-8',
+  '.css': 'text/css',
+  '.js': 'text/javascript',
+  '.wasm': 'application/wasm',
+  '.svg': 'image/svg+xml',
+  '.png': 'image/png',
+};
+
+// Serves `folder` under `prefix` on 127.0.0.1, as a static host serves a
+// subfolder; every path asked for is kept in `requests`.
+export async function serve(folder, prefix) {
+  const requests = [];
+  const server = createServer(async (request, response) => {
+    const path = decodeURIComponent(new URL(request.url, 'http://host').pathname);
+    requests.push(path);
+    const file = path.startsWith(prefix) ? normalize(path.slice(prefix.length) || 'index.html') : null;
+    try {
+      if (file === null || file.startsWith('..')) throw new Error('outside the site');
+      const body = await readFile(join(folder, file.endsWith('/') ? `${file}index.html` : file));
+      response.writeHead(200, { 'Content-Type': types[extname(file)] ?? 'application/octet-stream' });
+      response.end(body);
+    } catch {
+      response.writeHead(404).end();
+    }
+  });
+  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  return {
+    url: `http://127.0.0.1:${server.address().port}${prefix}`,
+    requests,
+    close: () => new Promise((resolve) => server.close(resolve)),
+  };
+}
+
+// Debian's browsers, headless, without their background traffic. Firefox
+// takes a dark scheme, a larger text size and scripts turned off from its
+// preferences, so such a page needs a browser of its own there; Chromium
+// sets them per page.
+const launchers = {
+  chromium: () =>
+    puppeteer.launch({
+      browser: 'chrome',
+      executablePath: '/usr/bin/chromium',
+      headless: true,
+      args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-sync',
+        '--disable-background-networking', '--disable-component-update', '--disable-features=Translate'],
+    }),
+  firefox: ({ dark, textSize, scripts }) =>
+    puppeteer.launch({
+      browser: 'firefox',
+      executablePath: '/usr/bin/firefox-esr',
+      headless: true,
+      extraPrefsFirefox: {
+        'layout.css.prefers-color-scheme.content-override': dark ? 0 : 1,
+        'font.size.variable.x-western': textSize,
+        'javascript.enabled': scripts,
+      },
+    }),
+};
+
+export const browserName = process.env.CXXPROTO_BROWSER ?? 'chromium';
+const launched = new Map();
+
+function browser(settings) {
+  const key = browserName === 'firefox' ? JSON.stringify(settings) : '';
+  if (!launched.has(key)) launched.set(key, launchers[browserName](settings));
+  return launched.get(key);
+}
+
+export async function closeBrowsers() {
+  for (const pending of launched.values()) await (await pending).close();
+  launched.clear();
+}
+
+// A new page on `url`, once the declaration shows (at once, without
+// scripts), in the scheme asked for and with the browser's text size at
+// `textSize` pixels (16 by default).
+// Every console message, uncaught error and failed request on it lands in
+// `page.problems`.
+export async function openPage(url, { width = 1280, height = 800, dark = false, textSize = 16, scripts = true } = {}) {
+  const page = await (await browser({ dark, textSize, scripts })).newPage();
+  page.problems = [];
+  page.on('console', (message) => {
+    if (['error', 'warn', 'warning', 'assert'].includes(message.type())) {
+      page.problems.push(`${message.type()}: ${message.text()}`);
+    }
+  });
+  page.on('pageerror', (error) => page.problems.push(`uncaught: ${error.message}`));
+  page.on('requestfailed', (request) => page.problems.push(`failed: ${request.url()}`));
+  page.on('response', (response) => {
+    if (response.status() >= 400) page.problems.push(`${response.status()}: ${response.url()}`);
+  });
+  await page.setViewport({ width, height });
+  if (browserName === 'chromium') {
+    await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: dark ? 'dark' : 'light' }]);
+    const session = await page.createCDPSession();
+    await session.send('Page.setFontSizes', { fontSizes: { standard: textSize } });
+    await page.setJavaScriptEnabled(scripts);
+  }
+  await page.goto(url);
+  if (scripts) await page.waitForFunction(() => document.getElementById('Text1').value !== '');
+  return page;
+}
+
+export const output = (page) => page.$eval('#Text1', (box) => box.value);
+export const line2 = async (page) => (await output(page)).split('\n')[1];
+
+// Replaces a box's whole text as one edit, as a paste does.
+export function paste(page, selector, text) {
+  return page.$eval(selector, (box, text) => {
+    box.focus();
+    box.select();
+    document.execCommand('insertText', false, text);
+  }, text);
+}
+
+// The colours the page paints: an element's text, and what lies behind it
+// (its own background or the nearest opaque one of its ancestors).
+export function shownColours(page, selector) {
+  return page.$eval(selector, (element) => {
+    const channels = (css) => css.match(/[\d.]+/g).map(Number);
+    let behind = element;
+    while (behind && channels(getComputedStyle(behind).backgroundColor)[3] === 0) behind = behind.parentElement;
+    return {
+      text: channels(getComputedStyle(element).color).slice(0, 3),
+      behind: behind ? channels(getComputedStyle(behind).backgroundColor).slice(0, 3) : [255, 255, 255],
+    };
+  });
+}
+
+const luminance = (rgb) => {
+  const linear = (c) => (c / 255 <= 0.04045 ? c / 255 / 12.92 : ((c / 255 + 0.055) / 1.055) ** 2.4);
+  return 0.2126 * linear(rgb[0]) + 0.7152 * linear(rgb[1]) + 0.0722 * linear(rgb[2]);
+};
+
+export function contrast(a, b) {
+  const [high, low] = [luminance(a), luminance(b)].sort((x, y) => y - x);
+  return (high + 0.05) / (low + 0.05);
+}
+
+// The HSL hue, in degrees.
+export function hue([r, g, b]) {
+  const high = Math.max(r, g, b);
+  const chroma = high - Math.min(r, g, b);
+  if (chroma === 0) return 0;
+  const sextant = high === r ? ((g - b) / chroma + 6) % 6 : high === g ? (b - r) / chroma + 2 : (r - g) / chroma + 4;
+  return sextant * 60;
+}

@@ -1,0 +1,206 @@
+// SPDX-FileCopyrightText: 2026 The cxxproto developers
+// SPDX-License-Identifier: MIT
+
+#include "web/form1.h"
+
+#include <algorithm>
+#include <exception>
+#include <new>
+
+#include "prototype/legibility.h"
+#include "prototype/parameters.h"
+#include "prototype/rules.h"
+
+namespace {
+
+// Least WCAG contrast of coloured text over what is painted behind it: the
+// bold legends and captions count as large text, the output's text does not.
+constexpr double kLargeTextContrast = 3.0;
+constexpr double kOutputContrast = 4.5;
+
+// The designed colour, made just legible over what lies behind `element`.
+void ShowColour(const val& element, Colour colour, double minimumContrast) {
+  SetTextColour(element, LegibleColour(colour, PaintedBehind(element), minimumContrast));
+}
+
+// The declaration on one line, as a screen reader reads it out: every run
+// of white space (the line break and the indent among them) one space.
+std::u16string OneLine(std::u16string_view text) {
+  std::u16string line;
+  bool spaceDue = false;
+  for (const char16_t c : text) {
+    if (c == u' ' || c == u'\t' || c == u'\r' || c == u'\n') {
+      spaceDue = !line.empty();
+      continue;
+    }
+    if (spaceDue) line += u' ';
+    spaceDue = false;
+    line += c;
+  }
+  return line;
+}
+
+std::u16string FromUtf8(const std::string& text) { return val::u8string(text.c_str()).as<std::u16string>(); }
+
+}  // namespace
+
+Form1::Form1() {
+  FindControls();
+  ShowCaptionColours();
+  Dispatch([this] { Form_Load(); });
+  ConnectHandlers();
+  // The page worked: the notice for browsers without WebAssembly goes, and
+  // the controls, inert until now, take input.
+  Element("Unsupported").call<void>("remove");
+  Element("Form1").call<void>("removeAttribute", std::string("inert"));
+}
+
+void Form1::FindControls() {
+  Slider1 = Element("Slider1");
+  Label1 = Element("Label1");
+  Label2 = Element("Label2");
+  Label3 = Element("Label3");
+  Text1 = Element("Text1");
+  textnom = Element("textnom");
+  textRetour = Element("textRetour");
+  textParam = Element("textParam");
+  Command1 = Element("Command1");
+  const char* const boxes[] = {"Check1_0", "Check1_1", "Check1_2", "Check1_3"};
+  for (std::size_t i = 0; i < Check1.size(); ++i) {
+    Check1[i] = Element(boxes[i]);
+    Check1Captions[i] = Check1[i]["parentElement"];
+  }
+  Announcement = Element("Announcement");
+  Message = Element("Message");
+  MessageText = Element("MessageText");
+}
+
+void Form1::ShowCaptionColours() {
+  ShowColour(Label1, kGreen, kLargeTextContrast);
+  ShowColour(Label2, kOrange, kLargeTextContrast);
+  ShowColour(Label3, kRed, kLargeTextContrast);
+  for (const val& caption : Check1Captions) ShowColour(caption, kDarkBlue, kLargeTextContrast);
+}
+
+void Form1::ShowOutputColour() {
+  const Colour colour = AccessColor(state_.access);
+  if (shownColour_ == colour) return;
+  ShowColour(Text1, colour, kOutputContrast);
+  shownColour_ = colour;
+}
+
+int Form1::SliderValue() const { return Slider1["valueAsNumber"].as<int>(); }
+
+// Screen readers read a range as a bare number; its value text carries the
+// word of the current position.
+void Form1::DescribeSliderPosition() {
+  const val legends[] = {Label1, Label2, Label3};
+  const int position = std::clamp(SliderValue(), 1, 3);
+  Slider1.call<void>("setAttribute", std::string("aria-valuetext"), legends[position - 1]["textContent"]);
+}
+
+void Form1::ConnectHandlers() {
+  for (std::size_t i = 0; i < Check1.size(); ++i) {
+    const int index = static_cast<int>(i);
+    // A click, the keyboard or an assistive tool's toggle alike.
+    Connect(Check1[i], "change", [this, index] {
+      if (Dispatch([this, index] { Check1_Click(index); })) AnnounceDeclaration();
+    });
+  }
+  // "input" comes at every position the handle takes, by mouse, touch or
+  // keyboard; "change" once it is let go, when the result is read out.
+  Connect(Slider1, "input", [this] {
+    DescribeSliderPosition();
+    Dispatch([this] { Slider1_Click(); });
+  });
+  Connect(Slider1, "change", [this] { AnnounceDeclaration(); });
+  Connect(textnom, "input", [this] { Dispatch([this] { textnom_Change(); }); });
+  Connect(textRetour, "input", [this] { Dispatch([this] { textRetour_Change(); }); });
+  // Every press of "Validez" has its result read out, changed or not.
+  Connect(Command1, "click", [this] {
+    if (Dispatch([this] { Command1_Click(); })) AnnounceDeclaration(true);
+  });
+  Connect(Message, "close", [this] { ReturnFocus(); });
+  // A switch between light and dark gives the coloured texts new
+  // backgrounds.
+  Connect(val::global("matchMedia")(std::string("(prefers-color-scheme: dark)")), "change", [this] {
+    ShowCaptionColours();
+    shownColour_.reset();
+    ShowOutputColour();
+  });
+}
+
+bool Form1::Dispatch(const std::function<void()>& handler) {
+  try {
+    handler();
+    return true;
+  } catch (const std::bad_alloc&) {
+    ReportError(u"Mémoire insuffisante.");
+  } catch (const std::exception& error) {
+    ReportError(FromUtf8(error.what()));
+  } catch (...) {
+    ReportError(u"Erreur inattendue.");
+  }
+  return false;
+}
+
+void Form1::ReportError(const std::u16string& message) {
+  SetText(MessageText, message);
+  focusBeforeMessage_ = val::global("document")["activeElement"];
+  Message.call<void>("showModal");
+}
+
+// The focus goes back where it was when the message opened.
+void Form1::ReturnFocus() {
+  if (!focusBeforeMessage_.isNull() && !focusBeforeMessage_.isUndefined()) {
+    focusBeforeMessage_.call<void>("focus");
+  }
+  focusBeforeMessage_ = val::null();
+}
+
+void Form1::Form_Load() {
+  LoadDefaults(state_);
+  RefreshPrototype();
+}
+
+void Form1::RefreshPrototype() {
+  WriteBox(Text1, ComposePrototype(state_));
+  ShowOutputColour();
+}
+
+// Has the live region read the new declaration out, politely. Once per
+// change: a slider moved by the keyboard raises both of its events on the
+// same declaration. A press of "Validez" is read out even when nothing
+// changed; a no-break space, unspoken, makes its text new.
+void Form1::AnnounceDeclaration(bool evenIfSaid) {
+  std::u16string spoken = OneLine(ComposePrototype(state_));
+  if (spoken == lastAnnounced_ && !evenIfSaid) return;
+  lastAnnounced_ = spoken;
+  if (TextOf(Announcement) == spoken) spoken += u'\u00A0';
+  SetText(Announcement, spoken);
+}
+
+void Form1::Check1_Click(int /*index*/) {
+  ApplyQualifiers(state_, boxes_);  // all four boxes are read every time
+  RefreshPrototype();
+}
+
+void Form1::Slider1_Click() {
+  state_.access = AccessFromSlider(SliderValue());
+  RefreshPrototype();
+}
+
+void Form1::textnom_Change() {
+  state_.functionName = ReadBox(textnom);
+  RefreshPrototype();
+}
+
+void Form1::textRetour_Change() {
+  state_.returnType = ReadBox(textRetour);
+  RefreshPrototype();
+}
+
+void Form1::Command1_Click() {
+  BuildParameterList(state_, ReadBox(textParam));
+  RefreshPrototype();
+}
