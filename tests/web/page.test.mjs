@@ -62,6 +62,7 @@ describe(`the page in ${browserName}`, () => {
       { name: 'clearName', box: '#textnom', keys: ['End', 'Backspace', 'Backspace', 'Backspace', 'Backspace'],
         line2: '   void (void) ;' },
       { name: 'returnTypeSpacesKept', box: '#textRetour', text: 'int  ', line2: '   int   toto(void) ;' },
+      { name: 'surrogatePair', box: '#textnom', text: 'f\u{1F600}', line2: '   void f\u{1F600}(void) ;' },
       { name: 'markupIsText', box: '#textnom', text: '<img src=x onerror=alert(1)>',
         line2: '   void <img src=x onerror=alert(1)>(void) ;' },
     ];
