@@ -198,6 +198,16 @@ describe(`the page in ${browserName}`, () => {
     await page.focus('#Slider1');
     await page.keyboard.press('ArrowRight');
     assert.equal(await output(page), 'protected:\n   void toto(void) const ;');
+    // Enter starts a line in the parameter box and never presses Validez.
+    await paste(page, '#textParam', 'int a');
+    await page.keyboard.press('Enter');
+    await page.focus('#textnom');
+    await page.keyboard.press('Enter');
+    assert.equal(await page.$eval('#textParam', (box) => box.value), 'int a\n');
+    assert.equal(await line2(page), '   void toto(void) const ;');
+    await page.focus('#Command1');
+    await page.keyboard.press('Enter');
+    assert.equal(await line2(page), '   void toto(int a) const ;');
   });
 
   test('reads each new declaration out once, politely', async () => {
