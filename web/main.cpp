@@ -5,6 +5,7 @@
 
 #include "web/dom.h"
 #include "web/form1.h"
+#include "web/offline.h"
 
 // Every event listener of the page calls this one function.
 EMSCRIPTEN_BINDINGS(page_events) { emscripten::function("deliverEvent", &DeliverEvent); }
@@ -13,5 +14,6 @@ EMSCRIPTEN_BINDINGS(page_events) { emscripten::function("deliverEvent", &Deliver
 // listeners that lead to it.
 int main() {
   static Form1 form;
+  KeepForOffline();
   return 0;
 }

@@ -18,9 +18,11 @@ const types = {
   '.png': 'image/png',
 };
 
-// Serves `folder` under `prefix` on 127.0.0.1, as a static host serves a
-// subfolder; every path asked for is kept in `requests`.
-export async function serve(folder, prefix) {
+// Serves `folder` under `prefix` on 127.0.0.1 (at `port`, or any free one),
+// as a static host serves a subfolder; every path asked for is kept in
+// `requests`. Closing it cuts every connection at once, as a network that
+// goes down does.
+export async function serve(folder, prefix, port = 0) {
   const requests = [];
   const server = createServer(async (request, response) => {
     const path = decodeURIComponent(new URL(request.url, 'http://host').pathname);
@@ -35,11 +37,12 @@ export async function serve(folder, prefix) {
       response.writeHead(404).end();
     }
   });
-  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  await new Promise((resolve) => server.listen(port, '127.0.0.1', resolve));
   return {
     url: `http://127.0.0.1:${server.address().port}${prefix}`,
     requests,
-    close: () => new Promise((resolve) => server.close(resolve)),
+    port: server.address().port,
+    close: () => new Promise((resolve) => { server.close(resolve); server.closeAllConnections(); }),
   };
 }
 
@@ -84,12 +87,17 @@ export async function closeBrowsers() {
 }
 
 // A new page on `url`, once the declaration shows (at once, without
-// scripts), in the scheme asked for and with the browser's text size at
-// `textSize` pixels (16 by default).
+// scripts, or unless told not to wait), in the scheme asked for and with the
+// browser's text size at `textSize` pixels (16 by default); `fresh` opens it
+// in a profile of its own, with nothing cached, and `beforeLoad` runs in it
+// before the page's own scripts.
 // Every console message, uncaught error and failed request on it lands in
 // `page.problems`.
-export async function openPage(url, { width = 1280, height = 800, dark = false, textSize = 16, scripts = true } = {}) {
-  const page = await (await browser({ dark, textSize, scripts })).newPage();
+export async function openPage(url, {
+  width = 1280, height = 800, dark = false, textSize = 16, scripts = true, fresh = false, wait = true, beforeLoad,
+} = {}) {
+  const launchedBrowser = await browser({ dark, textSize, scripts });
+  const page = await (fresh ? await launchedBrowser.createBrowserContext() : launchedBrowser).newPage();
   page.problems = [];
   page.on('console', (message) => {
     if (['error', 'warn', 'warning', 'assert'].includes(message.type())) {
@@ -101,6 +109,18 @@ export async function openPage(url, { width = 1280, height = 800, dark = false, 
   page.on('response', (response) => {
     if (response.status() >= 400) page.problems.push(`${response.status()}: ${response.url()}`);
   });
+  // Nothing is ever asked of another origin (data: addresses are the page's
+  // own), and every breach of the page's security policy is reported.
+  const home = new URL(url);
+  page.on('request', (request) => {
+    const asked = new URL(request.url());
+    if (asked.protocol !== 'data:' && (asked.protocol !== home.protocol || asked.host !== home.host)) {
+      page.problems.push(`other origin: ${request.url()}`);
+    }
+  });
+  await page.evaluateOnNewDocument(() => document.addEventListener('securitypolicyviolation',
+    (violation) => console.error(`security policy: ${violation.violatedDirective} ${violation.blockedURI}`)));
+  if (beforeLoad) await page.evaluateOnNewDocument(beforeLoad);
   await page.setViewport({ width, height });
   if (browserName === 'chromium') {
     await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: dark ? 'dark' : 'light' }]);
@@ -109,10 +129,12 @@ export async function openPage(url, { width = 1280, height = 800, dark = false, 
     await page.setJavaScriptEnabled(scripts);
   }
   await page.goto(url);
-  if (scripts) await page.waitForFunction(() => document.getElementById('Text1').value !== '');
+  if (scripts && wait) await started(page);
   return page;
 }
 
+// The page's program has started: the controls take input.
+export const started = (page) => page.waitForFunction(() => !document.getElementById('Form1').inert);
 export const output = (page) => page.$eval('#Text1', (box) => box.value);
 export const line2 = async (page) => (await output(page)).split('\n')[1];
 

@@ -4,14 +4,17 @@
 // The page, driven as a user drives it, in the browser named by
 // CXXPROTO_BROWSER (chromium or firefox), served from a subfolder.
 import assert from 'node:assert/strict';
-import { readFile } from 'node:fs/promises';
+import { cp, mkdtemp, readFile, rm, writeFile } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
+import { join } from 'node:path';
 import { after, afterEach, before, describe, test } from 'node:test';
 import { fileURLToPath } from 'node:url';
 import {
-  browserName, closeBrowsers, contrast, hue, line2, openPage, output, paste, serve, shownColours,
+  browserName, closeBrowsers, contrast, hue, line2, openPage, output, paste, serve, shownColours, started,
 } from './harness.mjs';
 
 const site = fileURLToPath(new URL('../../build-web/site/', import.meta.url));
+const singleFile = new URL('../../build-web/cxxproto.html', import.meta.url).href;
 const axeSource = await readFile(fileURLToPath(import.meta.resolve('axe-core/axe.min.js')), 'utf8');
 let server;
 let page;
@@ -27,7 +30,8 @@ afterEach(async () => {
   assert.deepEqual(problems, []);
 });
 
-const open = async (options) => { page = await openPage(server.url, options); return page; };
+let address;  // of the page under test: the site, or the single file
+const open = async (options) => { page = await openPage(address(), options); return page; };
 const typeAtEnd = async (selector, text) => {
   await page.focus(selector);
   await page.keyboard.press('End');
@@ -36,10 +40,16 @@ const typeAtEnd = async (selector, text) => {
 const check = (i) => page.click(`#Check1_${i}`);
 const checked = () => page.$$eval('input[type=checkbox]', (boxes) => boxes.map((box) => box.checked));
 
-describe(`the page in ${browserName}`, () => {
+// The same behaviours from the site and from the single file opened from disk.
+for (const [form, url] of [['site', () => server.url], ['single file', () => singleFile]]) describe(`the page (${form}) in ${browserName}`, () => {
+  before(() => { address = url; });
+
   test('starts as the window does', async () => {
     await open();
     assert.equal(await output(page), 'public:\n   void toto(void) ;');
+    // The page arrives with the start declaration written in.
+    const html = await readFile(join(site, 'index.html'), 'utf8');
+    assert.equal(html.match(/<textarea id="Text1"[^>]*>([^<]*)</)[1], await output(page));
     assert.deepEqual(await page.evaluate(() => [document.title, document.documentElement.lang,
       document.activeElement === document.body, document.getElementById('textParam').value,
       document.getElementById('Slider1').getAttribute('aria-valuetext')]),
@@ -230,6 +240,8 @@ describe(`the page in ${browserName}`, () => {
 });
 
 describe(`the page's look in ${browserName}`, () => {
+  before(() => { address = () => server.url; });
+
   for (const dark of [false, true]) {
     const scheme = dark ? 'dark' : 'light';
     test(`keeps every coloured text legible, ${scheme}`, async () => {
@@ -291,4 +303,34 @@ describe(`the page's look in ${browserName}`, () => {
       assert.deepEqual(cut, []);
     });
   }
+});
+
+describe(`the site without a network in ${browserName}`, () => {
+  test('loads again once its server is gone, and takes a new build when it is back', async () => {
+    const copy = await mkdtemp(join(tmpdir(), 'cxxproto-site-'));
+    await cp(site, copy, { recursive: true });
+    let own = await serve(copy, '/hors-ligne/');
+    page = await openPage(own.url);
+    await page.waitForFunction(() => navigator.serviceWorker.controller !== null);
+    if (browserName === 'chromium') {  // which tells whether a page can be installed as an app
+      const { installabilityErrors } = await (await page.createCDPSession()).send('Page.getInstallabilityErrors');
+      assert.deepEqual(installabilityErrors, []);
+    }
+    const reload = async () => { await page.reload(); await started(page); };
+    const title = () => page.evaluate(() => document.title);
+    await own.close();
+    await reload();
+    assert.equal(await line2(page), '   void toto(void) ;');
+
+    const newPage = (await readFile(join(site, 'index.html'), 'utf8')).replace('<title>Prototype des fonctions en C++<',
+      '<title>Prototype des fonctions en C++ (nouvelle version)<');
+    await writeFile(join(copy, 'index.html'), newPage);
+    own = await serve(copy, '/hors-ligne/', own.port);
+    await reload();
+    assert.equal(await title(), 'Prototype des fonctions en C++ (nouvelle version)');
+    await own.close();
+    await reload();
+    assert.equal(await title(), 'Prototype des fonctions en C++ (nouvelle version)');
+    await rm(copy, { recursive: true });
+  });
 });

@@ -1,0 +1,11 @@
+// SPDX-FileCopyrightText: 2026 The cxxproto developers
+// SPDX-License-Identifier: MIT
+
+#pragma once
+
+// KeepForOffline()
+//
+// Has the browser keep the page's files for use without a network, through
+// the service worker sw.js next to the page. Does nothing where there are
+// no service workers (a page opened from a file, an old browser).
+void KeepForOffline();
