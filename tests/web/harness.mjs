@@ -90,9 +90,9 @@ export async function closeBrowsers() {
 // scripts, or unless told not to wait), in the scheme asked for and with the
 // browser's text size at `textSize` pixels (16 by default); `fresh` opens it
 // in a profile of its own, with nothing cached, and `beforeLoad` runs in it
-// before the page's own scripts.
-// Every console message, uncaught error and failed request on it lands in
-// `page.problems`.
+// before the page's own scripts. Every console message, uncaught error,
+// failed request, request to another origin and breach of the security
+// policy on it lands in `page.problems`.
 export async function openPage(url, {
   width = 1280, height = 800, dark = false, textSize = 16, scripts = true, fresh = false, wait = true, beforeLoad,
 } = {}) {
