@@ -63,8 +63,6 @@ void WriteBox(val box, std::u16string_view text) { box.set("value", ToBoxLineBre
 
 void SetText(val element, std::u16string_view text) { element.set("textContent", std::u16string(text)); }
 
-std::u16string TextOf(const val& element) { return element["textContent"].as<std::u16string>(); }
-
 Colour PaintedBehind(const val& element) {
   const val getComputedStyle = val::global("getComputedStyle");
   for (val at = element; !at.isNull(); at = at["parentElement"]) {

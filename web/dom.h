@@ -35,7 +35,6 @@ void WriteBox(val box, std::u16string_view text);
 
 // A text as the page shows it: only ever text, never markup.
 void SetText(val element, std::u16string_view text);
-std::u16string TextOf(const val& element);
 
 // The colour `element`'s text is painted over: its own background, or the
 // nearest opaque one of its ancestors; white where there is none.

@@ -164,7 +164,8 @@ void Form1::Form_Load() {
 }
 
 void Form1::RefreshPrototype() {
-  WriteBox(Text1, ComposePrototype(state_));
+  declaration_ = ComposePrototype(state_);
+  WriteBox(Text1, declaration_);
   ShowOutputColour();
 }
 
@@ -173,11 +174,11 @@ void Form1::RefreshPrototype() {
 // same declaration. A press of "Validez" is read out even when nothing
 // changed; a no-break space, unspoken, makes its text new.
 void Form1::AnnounceDeclaration(bool evenIfSaid) {
-  std::u16string spoken = OneLine(ComposePrototype(state_));
+  const std::u16string spoken = OneLine(declaration_);
   if (spoken == lastAnnounced_ && !evenIfSaid) return;
   lastAnnounced_ = spoken;
-  if (TextOf(Announcement) == spoken) spoken += u'\u00A0';
-  SetText(Announcement, spoken);
+  announcementText_ = spoken == announcementText_ ? spoken + u'\u00A0' : spoken;
+  SetText(Announcement, announcementText_);
 }
 
 void Form1::Check1_Click(int /*index*/) {

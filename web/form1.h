@@ -63,6 +63,8 @@ class Form1 {
 
   CheckBoxArray boxes_{Check1};
   std::optional<Colour> shownColour_;  // the output colour last applied
-  std::u16string lastAnnounced_;
+  std::u16string declaration_;         // as the last refresh showed it
+  std::u16string lastAnnounced_;       // on one line
+  std::u16string announcementText_;    // what the live region holds
   val focusBeforeMessage_ = val::null();
 };

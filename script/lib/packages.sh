@@ -6,6 +6,15 @@
 # nothing (quietly) when they all are.
 source "$(dirname "${BASH_SOURCE[0]}")/as-root.sh"
 
+# The narrow sans serif of the captions: part of fonts-liberation 1.x up to
+# Debian 12, a package of its own from Debian 13 on.
+narrow_font_package() {
+  case "$(. /etc/os-release && echo "${VERSION_CODENAME:-}")" in
+    bookworm) echo fonts-liberation ;;
+    *) echo fonts-liberation-sans-narrow ;;
+  esac
+}
+
 install_missing() {
   local package missing=()
   for package in "$@"; do
