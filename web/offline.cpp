@@ -43,6 +43,7 @@ EMSCRIPTEN_BINDINGS(offline) {
 }
 
 void KeepForOffline() {
+  if constexpr (!CXXPROTO_HAS_WORKER) return;
   const val workers = val::global("navigator")["serviceWorker"];
   if (workers.isUndefined()) return;
   workers.call<val>("register", WorkerAddress()).call<val>("catch", val::module_property("ignoreRefusal"));

@@ -8,6 +8,7 @@ import { createServer } from 'node:http';
 import { readFile } from 'node:fs/promises';
 import { extname, join, normalize } from 'node:path';
 import puppeteer from 'puppeteer-core';
+import { launchWebKit } from './webkit.mjs';
 
 const types = {
   '.html': 'text/html; charset=utf-8',
@@ -20,10 +21,11 @@ const types = {
 
 // Serves `folder` under `prefix` on 127.0.0.1 (at `port`, or any free one),
 // as a static host serves a subfolder; every path asked for is kept in
-// `requests`. Closing it cuts every connection at once, as a network that
+// `requests`, every one it could not answer in `failures`. Closing it cuts every connection at once, as a network that
 // goes down does.
 export async function serve(folder, prefix, port = 0) {
   const requests = [];
+  const failures = [];
   const server = createServer(async (request, response) => {
     const path = decodeURIComponent(new URL(request.url, 'http://host').pathname);
     requests.push(path);
@@ -34,6 +36,7 @@ export async function serve(folder, prefix, port = 0) {
       response.writeHead(200, { 'Content-Type': types[extname(file)] ?? 'application/octet-stream' });
       response.end(body);
     } catch {
+      failures.push(path);
       response.writeHead(404).end();
     }
   });
@@ -41,15 +44,16 @@ export async function serve(folder, prefix, port = 0) {
   return {
     url: `http://127.0.0.1:${server.address().port}${prefix}`,
     requests,
+    failures,
     port: server.address().port,
     close: () => new Promise((resolve) => { server.close(resolve); server.closeAllConnections(); }),
   };
 }
 
-// Debian's browsers, headless, without their background traffic. Firefox
-// takes a dark scheme, a larger text size and scripts turned off from its
-// preferences, so such a page needs a browser of its own there; Chromium
-// sets them per page.
+// Debian's browsers, headless, without their background traffic, and
+// WebKitGTK's MiniBrowser (webkit.mjs). Firefox and WebKit take a dark
+// scheme, a larger text size or scripts turned off when they start, so such
+// a page needs a browser of its own there; Chromium sets them per page.
 const launchers = {
   chromium: () =>
     puppeteer.launch({
@@ -70,16 +74,24 @@ const launchers = {
         'javascript.enabled': scripts,
       },
     }),
+  webkit: launchWebKit,
 };
 
 export const browserName = process.env.CXXPROTO_BROWSER ?? 'chromium';
 const launched = new Map();
 
 function browser(settings) {
-  const key = browserName === 'firefox' ? JSON.stringify(settings) : '';
+  const key = browserName === 'chromium' ? '' : JSON.stringify(settings);
   if (!launched.has(key)) launched.set(key, launchers[browserName](settings));
   return launched.get(key);
 }
+
+// What an engine cannot be made to do here, and why: tests that need it are
+// skipped there, with the reason, and counted as skipped.
+export const cannot = {
+  textSize: browserName === 'webkit' && 'MiniBrowser takes no text size from its command line',
+  phoneWidth: browserName === 'webkit' && 'a MiniBrowser window is never narrower than its toolbar, about 450 px',
+};
 
 export async function closeBrowsers() {
   for (const pending of launched.values()) await (await pending).close();
@@ -87,17 +99,37 @@ export async function closeBrowsers() {
 }
 
 // A new page on `url`, once the declaration shows (at once, without
-// scripts, or unless told not to wait), in the scheme asked for and with the
+// scripts, or unless told not to wait), in the scheme asked for, on the
+// screen of `device` (one of puppeteer's KnownDevices, Chromium only) and with the
 // browser's text size at `textSize` pixels (16 by default); `fresh` opens it
 // in a profile of its own, with nothing cached, and `beforeLoad` runs in it
 // before the page's own scripts. Every console message, uncaught error,
 // failed request, request to another origin and breach of the security
 // policy on it lands in `page.problems`.
 export async function openPage(url, {
-  width = 1280, height = 800, dark = false, textSize = 16, scripts = true, fresh = false, wait = true, beforeLoad,
+  width = 1280, height = 800, dark = false, textSize = 16, scripts = true, fresh = false, wait = true, beforeLoad, device,
 } = {}) {
   const launchedBrowser = await browser({ dark, textSize, scripts });
   const page = await (fresh ? await launchedBrowser.createBrowserContext() : launchedBrowser).newPage();
+  if (browserName === 'webkit') {
+    await page.setViewport({ width, height });
+  } else {
+    await watchPuppeteerPage(page, new URL(url));
+    if (beforeLoad) await page.evaluateOnNewDocument(beforeLoad);
+    await (device ? page.emulate(device) : page.setViewport({ width, height }));
+  }
+  if (browserName === 'chromium') {
+    await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: dark ? 'dark' : 'light' }]);
+    const session = await page.createCDPSession();
+    await session.send('Page.setFontSizes', { fontSizes: { standard: textSize } });
+    await page.setJavaScriptEnabled(scripts);
+  }
+  await page.goto(url);
+  if (scripts && wait) await started(page);
+  return page;
+}
+
+async function watchPuppeteerPage(page, home) {
   page.problems = [];
   page.on('console', (message) => {
     if (['error', 'warn', 'warning', 'assert'].includes(message.type())) {
@@ -111,7 +143,6 @@ export async function openPage(url, {
   });
   // Nothing is ever asked of another origin (data: addresses are the page's
   // own), and every breach of the page's security policy is reported.
-  const home = new URL(url);
   page.on('request', (request) => {
     const asked = new URL(request.url());
     if (asked.protocol !== 'data:' && (asked.protocol !== home.protocol || asked.host !== home.host)) {
@@ -120,23 +151,39 @@ export async function openPage(url, {
   });
   await page.evaluateOnNewDocument(() => document.addEventListener('securitypolicyviolation',
     (violation) => console.error(`security policy: ${violation.violatedDirective} ${violation.blockedURI}`)));
-  if (beforeLoad) await page.evaluateOnNewDocument(beforeLoad);
-  await page.setViewport({ width, height });
-  if (browserName === 'chromium') {
-    await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: dark ? 'dark' : 'light' }]);
-    const session = await page.createCDPSession();
-    await session.send('Page.setFontSizes', { fontSizes: { standard: textSize } });
-    await page.setJavaScriptEnabled(scripts);
-  }
-  await page.goto(url);
-  if (scripts && wait) await started(page);
-  return page;
 }
 
 // The page's program has started: the controls take input.
 export const started = (page) => page.waitForFunction(() => !document.getElementById('Form1').inert);
 export const output = (page) => page.$eval('#Text1', (box) => box.value);
 export const line2 = async (page) => (await output(page)).split('\n')[1];
+
+// What does not fit: the page scrolling sideways, or an element of the page
+// cut by the viewport's edge or too narrow for its own content.
+export function cutOff(page) {
+  return page.evaluate(() => {
+    const all = [...document.querySelectorAll('main *:not(.visually-hidden):not(datalist):not(option)')];
+    const viewport = document.documentElement.clientWidth;
+    return [document.documentElement.scrollWidth > viewport ? 'page scrolls sideways' : null,
+      ...all.filter((element) => {
+        const box = element.getBoundingClientRect();
+        return box.left < 0 || box.right > viewport || (element.scrollWidth > element.clientWidth + 1 &&
+          !['TEXTAREA', 'INPUT'].includes(element.tagName));
+      }).map((element) => element.id || element.textContent.trim())].filter(Boolean);
+  });
+}
+
+// The size of what a pointer aims at for each control (the check boxes alone
+// and with their captions), and the font size of each text field.
+export function targets(page) {
+  return page.evaluate(() => [...document.querySelectorAll(
+    '#Slider1, #textnom, #textRetour, #textParam, #Command1, .qualifier, input[type=checkbox]')]
+    .map((element) => {
+      const box = element.getBoundingClientRect();
+      return { name: element.id || element.textContent.trim(), width: box.width, height: box.height,
+        font: element.matches('input[type=text], textarea') ? parseFloat(getComputedStyle(element).fontSize) : null };
+    }));
+}
 
 // Replaces a box's whole text as one edit, as a paste does.
 export function paste(page, selector, text) {
