@@ -12,6 +12,13 @@ if(CMAKE_BUILD_TYPE MATCHES "^(Release|MinSizeRel)$" AND CMAKE_OBJCOPY)
 endif()
 
 include(GNUInstallDirs)
+
+# Folders are 0755 as Debian wants them, whatever the builder's umask (0002
+# where each user has a group of their own).
+set(folder_permissions OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS ${folder_permissions})
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS ${folder_permissions})
+
 set(app_id io.github.cxxproto.cxxproto)
 install(TARGETS cxxproto RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES data/${app_id}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
