@@ -61,6 +61,13 @@ std::u16string ReadBox(const val& box) { return FromBoxLineBreaks(box["value"].a
 
 void WriteBox(val box, std::u16string_view text) { box.set("value", ToBoxLineBreaks(text)); }
 
+bool EditedSinceLoad(const val& control) {
+  if (control["type"].as<std::string>() == "checkbox") {
+    return !control["checked"].strictlyEquals(control["defaultChecked"]);
+  }
+  return !control["value"].strictlyEquals(control["defaultValue"]);
+}
+
 void SetText(val element, std::u16string_view text) { element.set("textContent", std::u16string(text)); }
 
 Colour PaintedBehind(const val& element) {

@@ -33,6 +33,10 @@ std::u16string ReadBox(const val& box);
 // Shows `text` in a box, each CR LF as a line break.
 void WriteBox(val box, std::u16string_view text);
 
+// True when the user has changed a control from what the page arrived
+// with: a box's text, a check box's tick, a slider's position.
+bool EditedSinceLoad(const val& control);
+
 // A text as the page shows it: only ever text, never markup.
 void SetText(val element, std::u16string_view text);
 

@@ -18,11 +18,6 @@ namespace {
 constexpr double kLargeTextContrast = 3.0;
 constexpr double kOutputContrast = 4.5;
 
-// The designed colour, made just legible over what lies behind `element`.
-void ShowColour(const val& element, Colour colour, double minimumContrast) {
-  SetTextColour(element, LegibleColour(colour, PaintedBehind(element), minimumContrast));
-}
-
 // The declaration on one line, as a screen reader reads it out: every run
 // of white space (the line break and the indent among them) one space.
 std::u16string OneLine(std::u16string_view text) {
@@ -44,15 +39,21 @@ std::u16string FromUtf8(const std::string& text) { return val::u8string(text.c_s
 
 }  // namespace
 
+// The controls take input from the page's first paint, long before the
+// program starts: the start takes up whatever was done with them by then.
+// Every style read comes before the first write, so that the start costs
+// one style computation.
 Form1::Form1() {
   FindControls();
+  MeasureBackgrounds();
   ShowCaptionColours();
   Dispatch([this] { Form_Load(); });
+  TakeUpEarlyInput();
   ConnectHandlers();
   // The page worked: the notice for browsers without WebAssembly goes, and
-  // the controls, inert until now, take input.
+  // "Validez", the one control that refused input until now, takes presses.
   Element("Unsupported").call<void>("remove");
-  Element("Form1").call<void>("removeAttribute", std::string("inert"));
+  Command1.set("disabled", false);
 }
 
 void Form1::FindControls() {
@@ -75,17 +76,30 @@ void Form1::FindControls() {
   MessageText = Element("MessageText");
 }
 
+std::array<Form1::Caption, 7> Form1::Captions() const {
+  return {{{Label1, kGreen}, {Label2, kOrange}, {Label3, kRed}, {Check1Captions[0], kDarkBlue},
+           {Check1Captions[1], kDarkBlue}, {Check1Captions[2], kDarkBlue}, {Check1Captions[3], kDarkBlue}}};
+}
+
+void Form1::MeasureBackgrounds() {
+  const auto captions = Captions();
+  for (std::size_t i = 0; i < captions.size(); ++i) captionBackgrounds_[i] = PaintedBehind(captions[i].element);
+  outputBackground_ = PaintedBehind(Text1);
+}
+
+// The designed colours, each made just legible over what lies behind it.
 void Form1::ShowCaptionColours() {
-  ShowColour(Label1, kGreen, kLargeTextContrast);
-  ShowColour(Label2, kOrange, kLargeTextContrast);
-  ShowColour(Label3, kRed, kLargeTextContrast);
-  for (const val& caption : Check1Captions) ShowColour(caption, kDarkBlue, kLargeTextContrast);
+  const auto captions = Captions();
+  for (std::size_t i = 0; i < captions.size(); ++i) {
+    SetTextColour(captions[i].element,
+                  LegibleColour(captions[i].designed, captionBackgrounds_[i], kLargeTextContrast));
+  }
 }
 
 void Form1::ShowOutputColour() {
   const Colour colour = AccessColor(state_.access);
   if (shownColour_ == colour) return;
-  ShowColour(Text1, colour, kOutputContrast);
+  SetTextColour(Text1, LegibleColour(colour, outputBackground_, kOutputContrast));
   shownColour_ = colour;
 }
 
@@ -124,6 +138,7 @@ void Form1::ConnectHandlers() {
   // A switch between light and dark gives the coloured texts new
   // backgrounds.
   Connect(val::global("matchMedia")(std::string("(prefers-color-scheme: dark)")), "change", [this] {
+    MeasureBackgrounds();
     ShowCaptionColours();
     shownColour_.reset();
     ShowOutputColour();
@@ -158,9 +173,33 @@ void Form1::ReturnFocus() {
   focusBeforeMessage_ = val::null();
 }
 
+// The page arrives with the start declaration written in: what was typed
+// over it before the program started stays until the next handled event.
 void Form1::Form_Load() {
   LoadDefaults(state_);
-  RefreshPrototype();
+  declaration_ = ComposePrototype(state_);
+  if (!EditedSinceLoad(Text1)) WriteBox(Text1, declaration_);
+  ShowOutputColour();
+}
+
+// Each control changed before the start raises its event now, in the order
+// of the form. Text typed ahead into the parameter box waits for "Validez",
+// as it always does.
+void Form1::TakeUpEarlyInput() {
+  bool takenUp = false;
+  const auto takeUp = [&](bool edited, const std::function<void()>& handler) {
+    if (!edited) return;
+    Dispatch(handler);
+    takenUp = true;
+  };
+  takeUp(EditedSinceLoad(textnom), [this] { textnom_Change(); });
+  takeUp(EditedSinceLoad(textRetour), [this] { textRetour_Change(); });
+  takeUp(std::any_of(Check1.begin(), Check1.end(), EditedSinceLoad), [this] { Check1_Click(0); });
+  takeUp(EditedSinceLoad(Slider1), [this] {
+    DescribeSliderPosition();
+    Slider1_Click();
+  });
+  if (takenUp) AnnounceDeclaration();
 }
 
 void Form1::RefreshPrototype() {

@@ -26,7 +26,15 @@ class Form1 {
   bool Dispatch(const std::function<void()>& handler);
 
  private:
+  // A coloured text and the colour it is designed in.
+  struct Caption {
+    val element;
+    Colour designed;
+  };
+  std::array<Caption, 7> Captions() const;
+
   void FindControls();
+  void MeasureBackgrounds();
   void ShowCaptionColours();
   void ShowOutputColour();
   int SliderValue() const;
@@ -36,6 +44,7 @@ class Form1 {
   void ReturnFocus();
 
   void Form_Load();
+  void TakeUpEarlyInput();
   void RefreshPrototype();
   void AnnounceDeclaration(bool evenIfSaid = false);
   void Check1_Click(int index);
@@ -62,6 +71,8 @@ class Form1 {
   val MessageText = val::null();
 
   CheckBoxArray boxes_{Check1};
+  std::array<Colour, 7> captionBackgrounds_{};  // behind each of Captions()
+  Colour outputBackground_ = 0;
   std::optional<Colour> shownColour_;  // the output colour last applied
   std::u16string declaration_;         // as the last refresh showed it
   std::u16string lastAnnounced_;       // on one line

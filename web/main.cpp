@@ -10,10 +10,24 @@
 // Every event listener of the page calls this one function.
 EMSCRIPTEN_BINDINGS(page_events) { emscripten::function("deliverEvent", &DeliverEvent); }
 
-// The page lives on after main returns: the form stays, and so do the
-// listeners that lead to it.
-int main() {
+namespace {
+
+void StartPage() {
   static Form1 form;
   KeepForOffline();
+}
+
+}  // namespace
+
+// The page lives on after main returns: the form stays, and so do the
+// listeners that lead to it. The script runs as soon as it arrives, and the
+// module may be ready before the page has been read to its end.
+int main() {
+  const val document = val::global("document");
+  if (document["readyState"].as<std::string>() == "loading") {
+    Connect(document, "DOMContentLoaded", StartPage);
+  } else {
+    StartPage();
+  }
   return 0;
 }

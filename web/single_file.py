@@ -31,9 +31,10 @@ def main(site, glue_path, output):
         if count != 1:
             sys.exit(f"single_file.py: {pattern!r} found {count} times in index.html")
 
-    # The script goes last in the body: an inline script does not wait for
-    # the page to be read, as the site's deferred one does.
-    replace(r'\s*<script src="cxxproto.js" defer></script>', "")
+    # The script goes last in the body, where the page has been read up to
+    # it.
+    replace(r'\s*<script src="start.js" async></script>', "")
+    replace(r'\s*<script src="cxxproto.js" async></script>', "")
     replace(r"</body>", f"<script>{glue}</script>\n</body>")
     replace(r'<link rel="stylesheet" href="style.css">', f"<style>{style}</style>")
     replace(r'<link rel="stylesheet" href="noscript.css">', f"<style>{noscript}</style>")

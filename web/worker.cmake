@@ -4,7 +4,7 @@
 # Writes SITE/sw.js from IN, its cache named after PROJECT_VERSION and a
 # digest of the site's files.
 set(contents "")
-foreach(file index.html style.css cxxproto.js cxxproto.wasm manifest.webmanifest)
+foreach(file index.html style.css start.js cxxproto.js cxxproto.wasm manifest.webmanifest)
   file(SHA256 ${SITE}/${file} hash)
   string(APPEND contents ${hash})
 endforeach()

@@ -21,19 +21,24 @@ const types = {
 
 // Serves `folder` under `prefix` on 127.0.0.1 (at `port`, or any free one),
 // as a static host serves a subfolder; every path asked for is kept in
-// `requests`, every one it could not answer in `failures`. Closing it cuts every connection at once, as a network that
-// goes down does.
-export async function serve(folder, prefix, port = 0) {
+// `requests`, every one it could not answer in `failures`, with `headers`
+// added to every answer. `holdModule()`
+// keeps the WebAssembly module back, as a slow network does, until the
+// function it returns is called. Closing the server cuts every connection
+// at once, as a network that goes down does.
+export async function serve(folder, prefix, port = 0, headers = {}) {
   const requests = [];
   const failures = [];
+  let moduleHeld = null;
   const server = createServer(async (request, response) => {
     const path = decodeURIComponent(new URL(request.url, 'http://host').pathname);
     requests.push(path);
     const file = path.startsWith(prefix) ? normalize(path.slice(prefix.length) || 'index.html') : null;
     try {
       if (file === null || file.startsWith('..')) throw new Error('outside the site');
+      if (file.endsWith('.wasm')) await moduleHeld;
       const body = await readFile(join(folder, file.endsWith('/') ? `${file}index.html` : file));
-      response.writeHead(200, { 'Content-Type': types[extname(file)] ?? 'application/octet-stream' });
+      response.writeHead(200, { ...headers, 'Content-Type': types[extname(file)] ?? 'application/octet-stream' });
       response.end(body);
     } catch {
       failures.push(path);
@@ -46,6 +51,11 @@ export async function serve(folder, prefix, port = 0) {
     requests,
     failures,
     port: server.address().port,
+    holdModule: () => {
+      let release;
+      moduleHeld = new Promise((resolve) => { release = resolve; });
+      return () => { moduleHeld = null; release(); };
+    },
     close: () => new Promise((resolve) => { server.close(resolve); server.closeAllConnections(); }),
   };
 }
@@ -98,16 +108,18 @@ export async function closeBrowsers() {
   launched.clear();
 }
 
-// A new page on `url`, once the declaration shows (at once, without
-// scripts, or unless told not to wait), in the scheme asked for, on the
+// A new page on `url`, once its program has started (unless told not to
+// wait: then as soon as the page is read), in the scheme asked for, on the
 // screen of `device` (one of puppeteer's KnownDevices, Chromium only) and with the
-// browser's text size at `textSize` pixels (16 by default); `fresh` opens it
+// browser's text size at `textSize` pixels (16 by default), its processor
+// `cpuSlowdown` times slower (Chromium only); `fresh` opens it
 // in a profile of its own, with nothing cached, and `beforeLoad` runs in it
 // before the page's own scripts. Every console message, uncaught error,
 // failed request, request to another origin and breach of the security
 // policy on it lands in `page.problems`.
 export async function openPage(url, {
   width = 1280, height = 800, dark = false, textSize = 16, scripts = true, fresh = false, wait = true, beforeLoad, device,
+  cpuSlowdown = 1,
 } = {}) {
   const launchedBrowser = await browser({ dark, textSize, scripts });
   const page = await (fresh ? await launchedBrowser.createBrowserContext() : launchedBrowser).newPage();
@@ -123,8 +135,9 @@ export async function openPage(url, {
     const session = await page.createCDPSession();
     await session.send('Page.setFontSizes', { fontSizes: { standard: textSize } });
     await page.setJavaScriptEnabled(scripts);
+    await page.emulateCPUThrottling(cpuSlowdown);
   }
-  await page.goto(url);
+  await page.goto(url, { waitUntil: wait ? 'load' : 'domcontentloaded' });
   if (scripts && wait) await started(page);
   return page;
 }
@@ -153,8 +166,9 @@ async function watchPuppeteerPage(page, home) {
     (violation) => console.error(`security policy: ${violation.violatedDirective} ${violation.blockedURI}`)));
 }
 
-// The page's program has started: the controls take input.
-export const started = (page) => page.waitForFunction(() => !document.getElementById('Form1').inert);
+// The page's program has started: "Validez", the one control that waits
+// for it, takes presses.
+export const started = (page) => page.waitForFunction(() => !document.getElementById('Command1').disabled);
 export const output = (page) => page.$eval('#Text1', (box) => box.value);
 export const line2 = async (page) => (await output(page)).split('\n')[1];
 

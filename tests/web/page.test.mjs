@@ -65,7 +65,7 @@ for (const [form, url] of [['site', () => server.url], ['single file', () => sin
   test('says in French that it needs scripts, where they are off', async () => {
     await open({ scripts: false });
     assert.deepEqual(await page.evaluate(() => [getComputedStyle(document.getElementById('Unsupported')).visibility,
-      document.getElementById('Form1').inert]), ['visible', true]);
+      document.getElementById('Command1').disabled]), ['visible', true]);
     assert.match(await page.$eval('#Unsupported', (notice) => notice.textContent), /JavaScript et de WebAssembly/);
   });
 
@@ -300,6 +300,49 @@ describe(`the page's look in ${browserName}`, () => {
       assert.deepEqual(cut, []);
     });
   }
+});
+
+describe(`the site before its program starts in ${browserName}`, () => {
+  // The module is held back: what is done meanwhile comes into effect when
+  // the program starts, nothing lost, the parameters still waiting for
+  // "Validez", which refuses presses until then.
+  test('takes up what was done before the start', async (t) => {
+    const slide = (steps) => async () => {
+      await page.focus('#Slider1');
+      for (let i = 0; i < steps; i += 1) await page.keyboard.press('ArrowRight');
+    };
+    const rows = [
+      { name: 'typed', acts: [() => typeAtEnd('#textnom', 'x'), () => paste(page, '#textRetour', 'int')],
+        shown: 'public:\n   int totox(void) ;', hue: 120 },
+      { name: 'pureTicked', acts: [() => check(2)], shown: 'public:\n   virtual void toto(void)  = 0 ;', hue: 120,
+        boxes: [false, true, true, false] },
+      { name: 'slid', acts: [slide(2)], shown: 'private:\n   void toto(void) ;', hue: 0, word: 'private' },
+      { name: 'allAtOnce', acts: [() => paste(page, '#textParam', 'int a'), () => typeAtEnd('#textnom', 'x'),
+        () => check(3), slide(1)], shown: 'protected:\n   void totox(void) const ;', hue: 30, word: 'protected',
+      boxes: [false, false, false, true] },
+      { name: 'notesInOutputKept', acts: [() => paste(page, '#Text1', 'mes notes')], before: 'mes notes', shown: 'mes notes',
+        hue: 120 },
+    ];
+    for (const row of rows) {
+      await t.test(row.name, async () => {
+        const release = server.holdModule();
+        await open({ wait: false });
+        for (const act of row.acts) await act();
+        assert.deepEqual(await page.evaluate(() => [document.getElementById('Command1').disabled,
+          document.getElementById('Text1').value]), [true, row.before ?? 'public:\n   void toto(void) ;']);
+        release();
+        await started(page);
+        assert.equal(await output(page), row.shown);
+        if (row.boxes) assert.deepEqual(await checked(), row.boxes);
+        assert.equal(await page.$eval('#Slider1', (slider) => slider.getAttribute('aria-valuetext')), row.word ?? 'public');
+        assert.ok(Math.abs(hue((await shownColours(page, '#Text1')).text) - row.hue) <= 2);
+        assert.equal(await page.$eval('#Announcement', (region) => region.textContent),
+          row.before ? '' : row.shown.replace(/\s+/g, ' '));
+        if (row.name === 'allAtOnce') assert.equal(await page.$eval('#textParam', (box) => box.value), 'int a');
+        await finish();
+      });
+    }
+  });
 });
 
 describe(`the site without a network in ${browserName}`, () => {

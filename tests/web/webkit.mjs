@@ -92,7 +92,7 @@ async function startReports(url, seconds = 10) {
       return answered;
     };
     await ask('Console.enable');
-    const started = "document.readyState === 'complete' && document.getElementById('Form1')?.inert === false";
+    const started = "document.readyState === 'complete' && document.getElementById('Command1')?.disabled === false";
     await poll(() => ask('Runtime.evaluate', { expression: started, returnByValue: true }), seconds, 'the program');
     // What the program does as it starts (a worker registered, say) is
     // reported within a few turns; the answer to a last question comes
@@ -197,9 +197,20 @@ class WebKitPage {
     await this.driver.manage().window().setRect({ width: 2 * width - innerWidth, height: 2 * height - innerHeight });
   }
 
-  async goto(url) {
-    this.problems.push(...await this.browser.startProblems(url));
-    await this.load(() => this.driver.get(url));
+  // Once the page has loaded, or as soon as it is read: a page whose module
+  // is held back never loads until it comes, and its start is then watched
+  // from within.
+  async goto(url, { waitUntil = 'load' } = {}) {
+    if (waitUntil === 'load') {
+      this.problems.push(...await this.browser.startProblems(url));
+      await this.load(() => this.driver.get(url));
+      return;
+    }
+    await this.load(async () => {
+      await this.evaluate((address) => { location.href = address; }, url);
+      await this.driver.wait(() => this.evaluate((address) => location.href === address &&
+        document.readyState !== 'loading', url), 30000);
+    });
   }
 
   reload() { return this.load(() => this.driver.navigate().refresh()); }
