@@ -6,6 +6,8 @@
 # DLLs, the MinGW runtime, the plugins Qt loads at run time (Debian's Qt
 # does not link them in) and Qt's French strings, found through qt.conf.
 set_target_properties(cxxproto PROPERTIES WIN32_EXECUTABLE ON)
+# Its header carries no time of linking: rebuilt, it is the same file.
+target_link_options(cxxproto PRIVATE LINKER:--no-insert-timestamp)
 
 # The icon, drawn from the project's own at every size Explorer, the taskbar
 # and the Start menu ask for; the largest is kept as PNG, as Windows expects.
