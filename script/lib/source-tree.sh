@@ -10,3 +10,12 @@
 source_tree() {
   tar -C . --exclude-vcs --exclude-tag-all=CMakeCache.txt --exclude=./build-windows --exclude=./node_modules -cf - .
 }
+
+# A build folder configured from another place (the tree moved, or a build
+# made where an older Debian 13 root kept the tree) is configured afresh:
+# CMake refuses a cache made for other folders.
+forget_moved_build() {
+  if [ -f "$1/CMakeCache.txt" ] && ! grep -qxF "CMAKE_HOME_DIRECTORY:INTERNAL=$PWD" "$1/CMakeCache.txt"; then
+    rm -rf "$1/CMakeCache.txt" "$1/CMakeFiles"
+  fi
+}

@@ -35,12 +35,14 @@ on_a_virtual_screen() {
 # build-windows/app/.
 build_windows() {
   source script/lib/windows-deps.sh
+  source script/lib/source-tree.sh
   local qt gtest config build werror=OFF
   qt=$(windows_qt)
   gtest=$(windows_gtest)
   [ -n "${CI:-}" ] && werror=ON
   for config in "$@"; do
     build=build-windows/${config,,}
+    forget_moved_build "$build"
     cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE="$config" -DCXXPROTO_WERROR="$werror" \
       -DCMAKE_TOOLCHAIN_FILE="$windows_toolchain" -DCMAKE_PREFIX_PATH="$qt;$gtest" \
       -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
