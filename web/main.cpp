@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 
 #include <emscripten/bind.h>
-#include <emscripten/eventloop.h>
 
 #include "web/dom.h"
 #include "web/form1.h"
@@ -13,11 +12,9 @@ EMSCRIPTEN_BINDINGS(page_events) { emscripten::function("deliverEvent", &Deliver
 
 namespace {
 
-// The worker is asked for once the page has handled what waits: the
-// user's first input comes before it.
 void StartPage() {
   static Form1 form;
-  emscripten_set_timeout([](void*) { KeepForOffline(); }, 0, nullptr);
+  KeepForOffline();
 }
 
 }  // namespace
