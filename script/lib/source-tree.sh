@@ -4,11 +4,12 @@
 # Sourced by the scripts that need the sources alone. source_tree writes the
 # tree of the current folder to standard output as a tar stream, without
 # version control and without any CMake build folder (one that holds a
-# CMakeCache.txt), whatever its name, without the Windows build and its
-# packages, and without the page tests' npm packages: no git is needed to
-# tell them apart.
+# CMakeCache.txt), whatever its name, without the folders of builds,
+# packages, releases and their checks (build, build-*), and without the page
+# tests' npm packages: no git is needed to tell them apart.
 source_tree() {
-  tar -C . --exclude-vcs --exclude-tag-all=CMakeCache.txt --exclude=./build-windows --exclude=./node_modules -cf - .
+  tar -C . --exclude-vcs --exclude-tag-all=CMakeCache.txt --exclude=./build --exclude='./build-*' \
+    --exclude=./node_modules -cf - .
 }
 
 # A build folder configured from another place (the tree moved, or a build
